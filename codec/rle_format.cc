@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codec/rle_header.h"
 #include "codec/rle_reference.h"
 
 namespace dunra {
@@ -31,14 +32,8 @@ void WriteHeader(uint8_t* header, int32_t n, EncodedLengths lengths,
 }
 
 DecodedFile DecodeRunLength(std::span<const uint8_t> file) {
-  if (file.size() < static_cast<size_t>(kHeaderSize)) {
-    throw MalformedFile("file is shorter than its header");
-  }
-  const size_t literal_offset = file[3] | file[4] << 8;
-  if (literal_offset > file.size()) {
-    throw MalformedFile("literal offset lies beyond the end of the file");
-  }
-  return DecodeStreams(file.first(literal_offset), file.subspan(literal_offset));
+  const FileParts parts = SplitFile(file);
+  return DecodeStreams(parts.header_and_control, parts.literals);
 }
 
 std::vector<uint8_t> EncodeFile(std::span<const uint8_t> content,

@@ -1,22 +1,43 @@
 #include "codec/rle_header.h"
 
 namespace dunra {
+namespace {
 
-Header ParseHeader(std::span<const uint8_t> hc) {
-  if (hc.size() < static_cast<size_t>(kHeaderSize)) {
+void RequireHeader(std::span<const uint8_t> bytes) {
+  if (bytes.size() < static_cast<size_t>(kHeaderSize)) {
     throw MalformedFile("file is shorter than its header");
   }
-  Header h;
-  h.content_size = hc[0] | hc[1] << 8 | hc[2] << 16;
-  h.literal_offset = hc[3] | hc[4] << 8;
-  h.ext = {hc[5], hc[6], hc[7]};
-  if (h.literal_offset < kHeaderSize) {
+}
+
+int32_t ReadLiteralOffset(std::span<const uint8_t> bytes) {
+  const int32_t offset = bytes[kLiteralOffsetOffset] | bytes[kLiteralOffsetOffset + 1] << 8;
+  if (offset < kHeaderSize) {
     throw MalformedFile("literal offset points into the header");
   }
+  return offset;
+}
+
+}  // namespace
+
+Header ParseHeader(std::span<const uint8_t> hc) {
+  RequireHeader(hc);
+  Header h;
+  h.content_size = hc[0] | hc[1] << 8 | hc[2] << 16;
+  h.literal_offset = ReadLiteralOffset(hc);
+  h.ext = {hc[5], hc[6], hc[7]};
   if (static_cast<size_t>(h.literal_offset) != hc.size()) {
     throw MalformedFile("literal offset does not match the control stream");
   }
   return h;
+}
+
+FileParts SplitFile(std::span<const uint8_t> file) {
+  RequireHeader(file);
+  const auto offset = static_cast<size_t>(ReadLiteralOffset(file));
+  if (offset > file.size()) {
+    throw MalformedFile("literal offset lies beyond the end of the file");
+  }
+  return {file.first(offset), file.subspan(offset)};
 }
 
 }  // namespace dunra

@@ -16,6 +16,15 @@ struct Header {
 // the whole control stream: exactly LiteralOffset bytes, 8 or more.
 Header ParseHeader(std::span<const uint8_t> header_and_control);
 
+struct FileParts {
+  std::span<const uint8_t> header_and_control;
+  std::span<const uint8_t> literals;
+};
+
+// Splits a whole file at its LiteralOffset. Throws MalformedFile when the
+// file is shorter than the header or the offset lies outside 8..size.
+FileParts SplitFile(std::span<const uint8_t> file);
+
 }  // namespace dunra
 
 #endif  // DUNRA_CODEC_RLE_HEADER_H_

@@ -5,18 +5,32 @@
 #include "codec/rle_reference.h"
 
 namespace dunra::reference {
+namespace {
+
+// The most content one control byte can account for: a long-run byte and
+// its run-length byte give 30 literals and 254 repeats, 142 per byte; a
+// short-run byte gives at most 37 and a literals-only byte 31. A header
+// that claims more than its control stream can describe is refused before
+// the output is allocated, so a tiny file cannot make us allocate 16 MiB.
+constexpr int64_t kMaxContentPerControlByte = (30 + 254) / 2;
+
+}  // namespace
 
 // Every read and store is checked. Beyond the bounds, structure that no
 // encoder output has is rejected as well: a control stream that runs out
 // before the content is complete, a run length of 0, a run before any
 // literal (its byte would come from the header), and a run that reaches
-// the final literal's place.
+// the final literal's place. Bytes never reached (an unread closing byte,
+// bytes after the final literal) are allowed: the encoder writes them.
 DecodedFile DecodeStreams(std::span<const uint8_t> header_and_control,
                           std::span<const uint8_t> literals) {
   const Header header = ParseHeader(header_and_control);
   const std::span<const uint8_t> control = header_and_control.subspan(kHeaderSize);
   const int32_t n = header.content_size;
   const int32_t body = n - 1;  // bytes the loop produces
+  if (body > kMaxContentPerControlByte * static_cast<int64_t>(control.size())) {
+    throw MalformedFile("content size exceeds what the control stream can describe");
+  }
 
   DecodedFile result;
   result.ext = header.ext;
@@ -29,13 +43,15 @@ DecodedFile DecodeStreams(std::span<const uint8_t> header_and_control,
   while (count < body) {
     if (cc >= control.size()) throw MalformedFile("control stream ends early");
     const uint8_t b = control[cc++];
-    int32_t literal_count = std::min<int32_t>(b & 31, body - count);
+    const int32_t literal_count = std::min<int32_t>(b & 31, body - count);
     if (static_cast<size_t>(literal_count) > literals.size() - lc) {
       throw MalformedFile("literal stream ends early");
     }
-    std::memcpy(out + count, literals.data() + lc, literal_count);
-    lc += literal_count;
-    count += literal_count;
+    if (literal_count > 0) {  // an empty span's data() may be null
+      std::memcpy(out + count, literals.data() + lc, literal_count);
+      lc += literal_count;
+      count += literal_count;
+    }
     if (b == kLiteralsOnly) continue;
 
     int32_t run;

@@ -31,7 +31,8 @@ class ControlWriter {
 EncodedLengths EncodeRunLength(const uint8_t* content, int32_t n,
                                uint8_t* header_buffer,
                                uint8_t* literal_buffer) {
-  if (n < 0 || n > kMaxContentSize) {
+  if (n < 0) throw CodecError("negative content size");
+  if (n > kMaxContentSize) {
     throw ContentTooLarge("content of " + std::to_string(n) +
                           " bytes exceeds the format's size limit");
   }

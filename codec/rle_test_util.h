@@ -1,0 +1,70 @@
+// Building byte strings for the codec tests.
+#ifndef DUNRA_CODEC_RLE_TEST_UTIL_H_
+#define DUNRA_CODEC_RLE_TEST_UTIL_H_
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codec/rle_format.h"
+
+namespace dunra::testing {
+
+using Bytes = std::vector<uint8_t>;
+
+inline constexpr ContentExt kTxt = {'t', 'x', 't'};
+
+// "1F 41 42" -> {0x1F, 0x41, 0x42}; spaces are ignored.
+inline Bytes Hex(std::string_view hex) {
+  Bytes out;
+  int high = -1;
+  for (char c : hex) {
+    if (c == ' ') continue;
+    const int digit = std::stoi(std::string(1, c), nullptr, 16);
+    if (high < 0) {
+      high = digit;
+    } else {
+      out.push_back(static_cast<uint8_t>(high << 4 | digit));
+      high = -1;
+    }
+  }
+  return out;
+}
+
+inline Bytes Text(std::string_view s) { return {s.begin(), s.end()}; }
+
+inline Bytes Repeat(uint8_t byte, size_t count) { return Bytes(count, byte); }
+
+// count bytes first, first + 1, ...: no two neighbours equal.
+inline Bytes Ascending(uint8_t first, size_t count) {
+  Bytes out(count);
+  for (size_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(first + i);
+  return out;
+}
+
+inline Bytes Concat(std::initializer_list<Bytes> parts) {
+  Bytes out;
+  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+// Encodes through the raw interface into buffers of exactly the sizes the
+// encoder is promised (so the sanitizer build sees any write past them) and
+// joins header, control stream and literal stream into a whole file.
+inline Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext) {
+  const auto n = static_cast<int32_t>(content.size());
+  Bytes header(kHeaderBufferSize);
+  Bytes literals(content.size() + 1);
+  const EncodedLengths lengths =
+      EncodeRunLength(content.data(), n, header.data(), literals.data());
+  WriteHeader(header.data(), n, lengths, ext);
+  header.resize(kHeaderSize + lengths.control_length);
+  literals.resize(lengths.literal_count);
+  return Concat({header, literals});
+}
+
+}  // namespace dunra::testing
+
+#endif  // DUNRA_CODEC_RLE_TEST_UTIL_H_
