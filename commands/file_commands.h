@@ -1,6 +1,7 @@
-// The Compress and Extract commands: read a file whole, transform it,
-// write the result beside it, report in the memo and start the banner.
-// Every failure ends in one message box; nothing reaches the caller.
+// The Compress and Extract commands of the window: the cores of
+// compress.h and extract.h, then the report in the memo and the banner's
+// sequence on success, and one failure box on any failure. Nothing
+// reaches the caller.
 #ifndef DUNRA_COMMANDS_FILE_COMMANDS_H_
 #define DUNRA_COMMANDS_FILE_COMMANDS_H_
 
@@ -13,12 +14,20 @@
 
 namespace dunra {
 
+inline constexpr char kCompressFailedText[] = "Compressできなかった";
+inline constexpr char kExtractFailedText[] = "Extractできなかった";
+inline constexpr char kFileErrorCaption[] = "File Error";
+
 class FileCommands {
  public:
   FileCommands(FileSystem& fs, ReportMemo& memo, MessageBoxService& box,
                AnimationState& animation);
 
+  // Compresses path to its ".dun" name beside it; on success the memo
+  // shows the compress report, then compressFrame = 1 and idleDelay = 7.
   void Compress(const std::string& path);
+  // Extracts path to its stored name beside it; on success the memo
+  // shows the extract report, then extractFrame = 1 and idleDelay = 3.
   void Extract(const std::string& path);
 
  private:

@@ -1,0 +1,33 @@
+// Reading a command's source and writing its output, with file-system
+// failures turned into the command's reasons.
+#ifndef DUNRA_COMMANDS_FILE_STEPS_H_
+#define DUNRA_COMMANDS_FILE_STEPS_H_
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "commands/command_error.h"
+#include "platform/file_system.h"
+#include "platform/safe_write.h"
+
+namespace dunra {
+
+// Reads path whole. A file longer than max_size is refused from its
+// length with too_large (failure and reason); other failures are
+// kCannotRead with the system's reason.
+std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
+                                int64_t max_size, Failure too_large,
+                                const std::string& too_large_reason);
+
+// Writes the pieces as path through WriteFileSafely. Throws kOutputExists
+// when existing is kKeep and path exists, kCannotWrite for the rest.
+void WriteOutput(FileSystem& fs, const std::string& path,
+                 std::initializer_list<std::span<const uint8_t>> pieces,
+                 ExistingFile existing);
+
+}  // namespace dunra
+
+#endif  // DUNRA_COMMANDS_FILE_STEPS_H_
