@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace dunra {
@@ -47,9 +46,14 @@ void TempFolder::Write(const std::string& name,
 }
 
 std::vector<uint8_t> TempFolder::Read(const std::string& name) const {
-  std::ifstream in(path_ + name, std::ios::binary);
+  std::ifstream in(path_ + name, std::ios::binary | std::ios::ate);
   if (!in) throw std::runtime_error("cannot read " + path_ + name);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<uint8_t> content(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(content.data()),
+          static_cast<std::streamsize>(content.size()));
+  if (!in) throw std::runtime_error("cannot read " + path_ + name);
+  return content;
 }
 
 }  // namespace dunra
