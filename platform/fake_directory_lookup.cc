@@ -60,8 +60,10 @@ std::optional<std::string> FakeDirectoryLookup::StoredName(
   if (name.empty()) return std::nullopt;
   if (const Entry* entry = Find(*folder, name)) return entry->name;
   if (name.find_first_of("*?[") == std::string::npos) return std::nullopt;
+  const int flags =
+      FNM_PERIOD | FNM_NOESCAPE | (case_insensitive_ ? FNM_CASEFOLD : 0);
   for (const Entry& child : folder->children) {
-    if (fnmatch(name.c_str(), child.name.c_str(), FNM_PERIOD | FNM_NOESCAPE) == 0) {
+    if (fnmatch(name.c_str(), child.name.c_str(), flags) == 0) {
       return child.name;
     }
   }

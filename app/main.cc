@@ -1,0 +1,37 @@
+// Dunra's entry: the application object, the real services, start-up.
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+#include "app/command_line.h"
+#include "app/dunra1.h"
+#include "app/qt_message_box.h"
+#include "app/qt_open_file_dialog.h"
+#include "app/qt_system_beep.h"
+#include "app/startup.h"
+#include "platform/animation_state.h"
+#include "platform/directory_lookup.h"
+#include "platform/posix_file_system.h"
+
+int main(int argc, char** argv) {
+  // Takes the toolkit's own options (-platform, -style, ...) out of argv.
+  QApplication application(argc, argv);
+  QApplication::setWindowIcon(QPixmap(QStringLiteral(":/icons/mainicon.xpm")));
+
+  dunra::PosixFileSystem file_system;
+  dunra::QtMessageBoxService message_box;
+  dunra::QtOpenFileDialog open_dialog;
+  dunra::QtSystemBeep beep;
+  dunra::PosixDirectoryLookup directory_lookup;
+  dunra::FormServices services{
+      .file_system = file_system,
+      .message_box = message_box,
+      .open_dialog = open_dialog,
+      .beep = beep,
+      .directory_lookup = directory_lookup,
+      .animation = dunra::ProgramAnimation(),
+      // The file-type registration is wired here.
+      .register_file_type = {},
+  };
+  return dunra::RunDunra(services, dunra::ProgramArguments(argc, argv));
+}
