@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "codec/rle_header.h"
-#include "codec/rle_reference.h"
+#include "codec/rle_fast.h"
 
 namespace dunra {
 
 EncodedLengths EncodeRunLength(const uint8_t* content, int32_t n,
                                uint8_t* header_buffer,
                                uint8_t* literal_buffer) {
-  return reference::EncodeRunLength(content, n, header_buffer, literal_buffer);
+  return fast::EncodeRunLength(content, n, header_buffer, literal_buffer);
 }
 
 DecodedFile DecodeStreams(std::span<const uint8_t> header_and_control,
                           std::span<const uint8_t> literals) {
-  return reference::DecodeStreams(header_and_control, literals);
+  return fast::DecodeStreams(header_and_control, literals);
 }
 
 void WriteHeader(uint8_t* header, int32_t n, EncodedLengths lengths,

@@ -1,0 +1,109 @@
+// The vectorised decoder, written once over a set of vector operations
+// (Ops) and instantiated per instruction-set level. Included only by the
+// rle_kernels_*.cc files; everything here has internal linkage.
+//
+// While enough control bytes, literals and output room remain, a step
+// needs no checks: literals are copied 32 at a time and runs filled in
+// whole blocks, the overshoot being overwritten by later steps. The last
+// steps run fully checked, failing exactly where the byte-at-a-time
+// decoder fails.
+#ifndef DUNRA_CODEC_RLE_FAST_DECODER_H_
+#define DUNRA_CODEC_RLE_FAST_DECODER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace dunra::fast {
+namespace {
+
+// Output room an unchecked step may need past its position: 31 literals
+// plus a fill of up to 254 bytes rounded up to whole 64-byte blocks.
+constexpr int32_t kDecodeMargin = 320;
+
+template <class Ops>
+const char* DecodeWith(const uint8_t* control, size_t control_length,
+                       const uint8_t* literals, size_t literal_count,
+                       int32_t content_size, uint8_t* out) {
+  const int32_t body = content_size - 1;  // bytes the control stream makes
+  size_t cc = 0;  // control cursor
+  size_t lc = 0;  // literal cursor
+  int32_t count = 0;
+
+  if (body > kDecodeMargin) {
+    const int32_t fast_end = body - kDecodeMargin;
+    while (count <= fast_end && cc + 2 <= control_length &&
+           lc + 64 <= literal_count) {
+      const uint8_t b = control[cc];
+      if (b == 31) {
+        // A stretch of literals-only bytes: one block copy.
+        int32_t k = 1;
+        if (cc + 64 <= control_length) {
+          const uint64_t others = ~Ops::EqByteMask64(control + cc, 31);
+          k = others == 0 ? 64 : __builtin_ctzll(others);
+        }
+        const int32_t out_room = (body - 64 - count) / 31;
+        const int32_t literal_room =
+            static_cast<int32_t>((literal_count - 64 - lc) / 31);
+        if (k > out_room) k = out_room;
+        if (k > literal_room) k = literal_room;
+        if (k <= 0) break;
+        const int32_t bytes = 31 * k;
+        for (int32_t i = 0; i < bytes; i += 64) {
+          Ops::Copy64(out + count + i, literals + lc + i);
+        }
+        cc += k;
+        lc += bytes;
+        count += bytes;
+        continue;
+      }
+      ++cc;
+      const int32_t literal_part = b & 31;
+      Ops::Copy32(out + count, literals + lc);
+      lc += literal_part;
+      count += literal_part;
+      const int32_t run = b >= 32 ? b >> 5 : control[cc++];
+      if (run == 0) return "run length of zero";
+      if (lc == 0) return "run before any literal";
+      Ops::Fill(out + count, literals[lc - 1], run - 1);
+      count += run - 1;
+    }
+  }
+
+  // Checked steps for the rest.
+  while (count < body) {
+    if (cc >= control_length) return "control stream ends early";
+    const uint8_t b = control[cc++];
+    int32_t literal_part = b & 31;
+    if (literal_part > body - count) literal_part = body - count;
+    if (static_cast<size_t>(literal_part) > literal_count - lc) {
+      return "literal stream ends early";
+    }
+    if (literal_part > 0) {  // literals may be null when empty
+      std::memcpy(out + count, literals + lc, literal_part);
+      lc += literal_part;
+      count += literal_part;
+    }
+    if (b == 31) continue;
+    int32_t run;
+    if (b >= 32) {
+      run = b >> 5;
+    } else {
+      if (cc >= control_length) return "run-length byte missing";
+      run = control[cc++];
+    }
+    if (run == 0) return "run length of zero";
+    if (lc == 0) return "run before any literal";
+    if (run - 1 > body - count) return "run passes the content's end";
+    std::memset(out + count, literals[lc - 1], run - 1);
+    count += run - 1;
+  }
+  if (lc >= literal_count) return "final literal missing";
+  out[count] = literals[lc];
+  return nullptr;
+}
+
+}  // namespace
+}  // namespace dunra::fast
+
+#endif  // DUNRA_CODEC_RLE_FAST_DECODER_H_

@@ -1,0 +1,202 @@
+// The vectorised encoder, written once over a set of vector operations
+// (Ops) and instantiated per instruction-set level. Included only by the
+// rle_kernels_*.cc files; everything here has internal linkage.
+//
+// Why it is byte-identical to the byte-at-a-time state machine: the last
+// content byte is always the final literal, so only y = content[0..n-1)
+// is coded. In y, a maximal stretch of equal bytes shorter than 3 only
+// ever adds literals, and the pending count then grows by one per literal
+// byte, wrapping at 31 with one literals-only byte, whether the bytes come
+// as singles or as pairs. A stretch of 3 or more (a "run") is cut into
+// chunks of 255 and a rest; a rest of 1 or 2 is literals again. The one
+// twist is pending count 0 at the start of a run: its first byte is then
+// forced out as a single literal. So the encoder only has to find the runs
+// of 3 or more; everything between them is copied and counted in bulk.
+#ifndef DUNRA_CODEC_RLE_FAST_ENCODER_H_
+#define DUNRA_CODEC_RLE_FAST_ENCODER_H_
+
+#include <cstdint>
+#include <cstring>
+
+#include "codec/rle_fast_kernels.h"
+
+namespace dunra::fast {
+namespace {
+
+struct EncoderOutput {
+  uint8_t* control;
+  uint8_t* literals;
+  int32_t control_length;
+  int32_t literal_count;
+  int32_t pending;  // the literal count the next run byte would carry
+};
+
+// Accounts for m literal bytes already placed in the literal stream.
+inline bool CountLiterals(EncoderOutput& out, int32_t m) {
+  int32_t pending = out.pending + m;
+  if (pending >= 31) {
+    const int32_t literals_only = pending / 31;
+    const int32_t room = kKernelControlCap - out.control_length;
+    if (literals_only > room) {
+      // Fill the stream to its limit as the byte-at-a-time encoder does.
+      std::memset(out.control + out.control_length, 31, room);
+      out.control_length += room;
+      return false;
+    }
+    std::memset(out.control + out.control_length, 31, literals_only);
+    out.control_length += literals_only;
+    pending -= 31 * literals_only;
+  }
+  out.pending = pending;
+  return true;
+}
+
+// Emits a run of length >= 3 of byte v in full generality: pending count
+// 0, runs longer than 255, rests of 1 or 2, and an exact limit check.
+// On overflow the control stream is left full, as the byte-at-a-time
+// encoder leaves it.
+inline bool EmitRun(EncoderOutput& out, uint8_t v, int32_t length) {
+  if (out.pending == 0) {
+    out.literals[out.literal_count++] = v;
+    out.pending = 1;
+    --length;
+  }
+  while (length >= 3) {
+    const int32_t chunk = length > 255 ? 255 : length;
+    if (chunk <= 7) {
+      if (out.control_length + 1 > kKernelControlCap) return false;
+      out.control[out.control_length++] =
+          static_cast<uint8_t>(out.pending + 32 * chunk);
+    } else {
+      if (out.control_length + 2 > kKernelControlCap) {
+        if (out.control_length < kKernelControlCap) {
+          out.control[out.control_length++] = static_cast<uint8_t>(out.pending);
+        }
+        return false;
+      }
+      out.control[out.control_length++] = static_cast<uint8_t>(out.pending);
+      out.control[out.control_length++] = static_cast<uint8_t>(chunk);
+    }
+    out.literals[out.literal_count++] = v;
+    out.pending = 1;
+    length -= chunk;
+  }
+  for (; length > 0; --length) {
+    out.literals[out.literal_count++] = v;
+    if (!CountLiterals(out, 1)) return false;
+  }
+  return true;
+}
+
+// First index >= k where y differs from v, or end. y[k - 1] == v.
+template <class Ops>
+inline int32_t RunEnd(const uint8_t* y, int32_t k, int32_t end, uint8_t v) {
+  while (k + 64 <= end) {
+    const uint64_t differs = ~Ops::EqByteMask64(y + k, v);
+    if (differs != 0) return k + __builtin_ctzll(differs);
+    k += 64;
+  }
+  while (k < end && y[k] == v) ++k;
+  return k;
+}
+
+template <class Ops>
+KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
+                              uint8_t* control, uint8_t* literals) {
+  constexpr KernelEncodeResult kTooLarge{0, 0, true};
+  EncoderOutput out{control, literals, 0, 0, 1};
+  const uint8_t* y = content;
+  const int32_t end = n > 0 ? n - 1 : 0;  // y's length
+  int32_t pos = 0;  // y[0..pos) is coded; pos starts a stretch of equal bytes
+
+  // Windows of 64 candidate run starts, while every read (up to y[w + 127])
+  // and every 64-byte literal store stays inside the buffers. Literals are
+  // stored ahead speculatively: y[w..w+64) goes where it belongs if no run
+  // starts in it, and is stored again after a run moves the offsets.
+  int32_t w = 0;
+  while (w + 128 <= end) {
+    Ops::Copy64(out.literals + out.literal_count + (w - pos), y + w);
+    const uint64_t equal = Ops::EqMask64(y + w, y + w + 1);
+    const uint64_t equal_next =
+        (equal >> 1) | (static_cast<uint64_t>(y[w + 64] == y[w + 65]) << 63);
+    // A run starts where three bytes are equal and the one before differs.
+    // Bit 0 needs no carry from the previous window: a run through w that
+    // started earlier was handled there.
+    uint64_t starts = equal & equal_next & ~(equal << 1);
+    if (starts == 0) {
+      w += 64;
+      continue;
+    }
+    const uint64_t last_of_stretch = ~equal;
+    bool left_window = false;
+    do {
+      const int bit = __builtin_ctzll(starts);
+      starts &= starts - 1;
+      const int32_t j = w + bit;
+      if (j != pos) {
+        // Earlier runs in this window moved the offsets: store again.
+        Ops::Copy64(out.literals + out.literal_count, y + pos);
+        out.literal_count += j - pos;
+        if (!CountLiterals(out, j - pos)) return kTooLarge;
+      }
+      const uint8_t v = y[j];
+      const uint64_t run_ends = last_of_stretch >> bit;
+      if (run_ends == 0) {
+        const int32_t k = RunEnd<Ops>(y, w + 64, end, v);
+        if (!EmitRun(out, v, k - j)) return kTooLarge;
+        pos = k;
+        left_window = true;
+        break;
+      }
+      const int32_t length = __builtin_ctzll(run_ends) + 1;
+      if (out.pending != 0 &&
+          out.control_length + 2 <= kKernelControlCap) {
+        // The common case, without branches on the run's length. The
+        // second byte is written even for a short run; it is either kept
+        // (long run) or overwritten later, and lies inside the limit.
+        const bool is_short = length <= 7;
+        out.control[out.control_length] = static_cast<uint8_t>(
+            is_short ? out.pending + 32 * length : out.pending);
+        out.control[out.control_length + 1] = static_cast<uint8_t>(length);
+        out.control_length += is_short ? 1 : 2;
+        out.literals[out.literal_count++] = v;
+        out.pending = 1;
+      } else if (!EmitRun(out, v, length)) {
+        return kTooLarge;
+      }
+      pos = j + length;
+    } while (starts != 0);
+    if (left_window) {
+      w = pos;
+    } else {
+      Ops::Copy64(out.literals + out.literal_count, y + pos);
+      w += 64;
+    }
+  }
+
+  // The last bytes, one at a time. The first run start to look for lies at
+  // w or later: the windows before w held none past pos.
+  int32_t search = w > pos ? w : pos;
+  while (pos < end) {
+    int32_t j = search;
+    while (j + 2 < end && !(y[j] == y[j + 1] && y[j + 1] == y[j + 2])) ++j;
+    if (j + 2 >= end) j = end;
+    std::memcpy(out.literals + out.literal_count, y + pos, j - pos);
+    out.literal_count += j - pos;
+    if (!CountLiterals(out, j - pos)) return kTooLarge;
+    if (j == end) break;
+    const int32_t k = RunEnd<Ops>(y, j + 3, end, y[j]);
+    if (!EmitRun(out, y[j], k - j)) return kTooLarge;
+    pos = search = k;
+  }
+
+  if (out.control_length + 1 > kKernelControlCap) return kTooLarge;
+  out.control[out.control_length++] = 31;
+  out.literals[out.literal_count++] = n > 0 ? content[n - 1] : 0;
+  return {out.control_length, out.literal_count, false};
+}
+
+}  // namespace
+}  // namespace dunra::fast
+
+#endif  // DUNRA_CODEC_RLE_FAST_ENCODER_H_
