@@ -63,6 +63,12 @@ std::string CheckCombination(const Options& options) {
   if (options.mode == Mode::kTest && (options.output || options.to_stdout)) {
     return "-t writes nothing; -c and -o do not apply";
   }
+  // The format has no frames: two compressed files in one stream could
+  // never be told apart again.
+  if (options.mode == Mode::kCompress && options.to_stdout &&
+      options.files.size() > 1) {
+    return "-c compresses a single file (the format holds one file)";
+  }
   int stdin_count = 0;
   for (const std::string& file : options.files) stdin_count += file == "-";
   if (stdin_count > 1) return "standard input (-) can be read only once";

@@ -29,6 +29,7 @@ TEST(DunOptions, AcceptedCommandLines) {
       {{"--test", "a.dun", "-"}, Mode::kTest, false, false, false, nullptr, {"a.dun", "-"}},
       // Clusters, options after file names, last of -d/-t wins.
       {{"-tfcv", "a.dun", "-d"}, Mode::kDecompress, true, true, true, nullptr, {"a.dun"}},
+      {{"-dc", "a.dun", "b.dun"}, Mode::kDecompress, false, true, false, nullptr, {"a.dun", "b.dun"}},
       {{"-v", "-q", "a"}, Mode::kCompress, false, false, false, nullptr, {"a"}},
       {{"--force", "--stdout", "--verbose", "a"}, Mode::kCompress, true, true, true, nullptr, {"a"}},
       // -o in every spelling.
@@ -78,6 +79,7 @@ TEST(DunOptions, UsageErrorsNameTheProblem) {
       {{"-t", "-c", "a"}, "-t writes nothing; -c and -o do not apply"},
       {{"-t", "-o", "x", "a"}, "-t writes nothing; -c and -o do not apply"},
       {{"-", "a", "-"}, "standard input (-) can be read only once"},
+      {{"-c", "a", "b"}, "-c compresses a single file (the format holds one file)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.error);

@@ -1,0 +1,48 @@
+// Test support: runs the real dun binary in a folder, with its own HOME,
+// and reads back what it left there.
+#ifndef DUNRA_CLI_DUN_PROCESS_H_
+#define DUNRA_CLI_DUN_PROCESS_H_
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dunra::cli::testing {
+
+struct ProcessResult {
+  int exit_status = -1;  // -1 when killed by a signal
+  std::string out;
+  std::string err;
+};
+
+// Runs dun with args in folder, its standard input fed from input. HOME and
+// the XDG folders point into scratch, which must exist and lie outside
+// folder.
+ProcessResult RunDunProcess(const std::filesystem::path& folder,
+                            const std::filesystem::path& scratch,
+                            const std::vector<std::string>& args,
+                            const std::string& input = "");
+
+// Every regular file below folder, by relative path, with its content.
+std::map<std::string, std::string> ReadTree(const std::filesystem::path& folder);
+
+void WriteFile(const std::filesystem::path& path, const std::string& content);
+
+// A fresh folder under the system's temporary folder, removed with the
+// object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace dunra::cli::testing
+
+#endif  // DUNRA_CLI_DUN_PROCESS_H_
