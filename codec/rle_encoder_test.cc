@@ -27,7 +27,8 @@ struct EncodeCase {
   ContentExt ext = kTxt;
 };
 
-// Whole files, byte for byte. Each is also decoded back.
+// Whole files, byte for byte, each both written and read: the worked
+// examples of the format and the encoder's turning points.
 const std::vector<EncodeCase>& EncodeCases() {
   static const std::vector<EncodeCase> cases = {
       {"empty", {}, Hex("00 00 00 09 00 74 78 74  1F  00")},
@@ -36,11 +37,14 @@ const std::vector<EncodeCase>& EncodeCases() {
       {"AAA: last byte never in a run", Text("AAA"),
        Hex("03 00 00 09 00 74 78 74  1F  41 41 41")},
       {"AAAA", Text("AAAA"), Hex("04 00 00 0A 00 74 78 74  61 1F  41 41")},
+      {"AAAB: short run of 3", Text("AAAB"), Hex("04 00 00 0A 00 74 78 74  61 1F  41 42")},
       {"ABABAB", Text("ABABAB"), Hex("06 00 00 09 00 74 78 74  1F  41 42 41 42 41 42")},
       {"ABBBBC", Text("ABBBBC"), Hex("06 00 00 0A 00 74 78 74  82 1F  41 42 43")},
       {"AAAAAAAAB: long run", Text("AAAAAAAAB"),
        Hex("09 00 00 0B 00 74 78 74  01 08 1F  41 42")},
-      {"40 different bytes", Ascending(0x30, 40),
+      {"31 different bytes: first literals-only byte cut to 30", Ascending(0x30, 31),
+       Concat({Hex("1F 00 00 0A 00 74 78 74  1F 1F"), Ascending(0x30, 31)})},
+      {"40 different bytes: second literals-only byte cut to 8", Ascending(0x30, 40),
        Concat({Hex("28 00 00 0A 00 74 78 74  1F 1F"), Ascending(0x30, 40)})},
       {"300 x A: runs of 255 and 44", Repeat('A', 300),
        Hex("2C 01 00 0D 00 74 78 74  01 FF 01 2C 1F  41 41 41")},
@@ -64,7 +68,7 @@ const std::vector<EncodeCase>& EncodeCases() {
   return cases;
 }
 
-TEST(RleEncoder, WritesExactFiles) {
+TEST(RleCodec, WritesAndReadsExactFiles) {
   for (const EncodeCase& c : EncodeCases()) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(EncodeFile(c.content, c.ext), c.file);

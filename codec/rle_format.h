@@ -71,7 +71,8 @@ struct EncodedLengths {
 // to header_buffer[8..), which must hold kHeaderBufferSize bytes, the
 // literal stream to literal_buffer, which must hold n + 1 bytes. Header
 // bytes 0..7 are not touched. Throws ContentTooLarge, having written
-// nothing past either buffer, when the content exceeds the format.
+// nothing past either buffer, when the content exceeds the format, and
+// CodecError for a negative n.
 EncodedLengths EncodeRunLength(const uint8_t* content, int32_t n,
                                uint8_t* header_buffer, uint8_t* literal_buffer);
 
