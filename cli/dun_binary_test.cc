@@ -1,12 +1,15 @@
 // Runs the real dun binary in temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "cli/dun_process.h"
+#include "platform/temp_folder.h"
 
 namespace dunra::cli::testing {
 namespace {
@@ -112,15 +115,16 @@ TEST(DunBinary, InvocationTable) {
     std::string label = "dun";
     for (const std::string& arg : c.args) label += " " + arg;
     SCOPED_TRACE(label);
-    TempFolder temp;
-    const fs::path folder = temp.path() / "work";
+    const TempFolder temp;
+    const fs::path scratch = temp.path();
+    const fs::path folder = scratch / "work";
     fs::create_directory(folder);
     Tree expected = kFixture;
     for (const auto& [name, content] : c.before) expected[name] = content;
     for (const auto& [name, content] : expected) WriteFile(folder / name, content);
     for (const auto& [name, content] : c.changes) expected[name] = content;
 
-    const ProcessResult result = RunDunProcess(folder, temp.path(), c.args, c.in);
+    const ProcessResult result = RunDunProcess(folder, scratch, c.args, c.in);
     EXPECT_EQ(result.exit_status, c.exit_status);
     EXPECT_EQ(result.out, c.out);
     ExpectErr(result.err, c.err);
@@ -128,8 +132,97 @@ TEST(DunBinary, InvocationTable) {
   }
 }
 
+// Content of many kinds: empty, one byte, runs of every length around
+// the coding's limits, no runs at all, and text.
+std::string MixedContent(int i) {
+  std::string content;
+  uint32_t x = 2463534242u + static_cast<uint32_t>(i);
+  const size_t length = i == 0 ? 0 : i == 1 ? 1 : static_cast<size_t>(i) * 997 % 70000;
+  while (content.size() < length) {
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    const size_t run = (i % 3 == 0) ? 1 : 1 + x % (i % 3 == 1 ? 9 : 300);
+    content.append(std::min(run, length - content.size()), static_cast<char>(x >> 24));
+  }
+  return content;
+}
+
+TEST(DunBinary, RoundTripsAMixedFolderByteForByte) {
+  const TempFolder temp;
+  const fs::path scratch = temp.path();
+  const fs::path sources = scratch / "sources";
+  const fs::path packed = scratch / "packed";
+  fs::create_directory(sources);
+  fs::create_directory(packed);
+  // Names: extensions of one to four letters, a final dot, spaces, a
+  // leading dash and dot, non-ASCII bytes. Four-letter extensions come
+  // back cut to three.
+  const std::vector<std::string> stems = {"plain", "with space", "-dash", ".hidden",
+                                          "cafÃ©", "a.b", "name", "x"};
+  const std::vector<std::string> exts = {".txt", ".c", ".html", ".", ".bin", ".DUN"};
+  Tree originals, restored;
+  std::vector<std::string> args = {"--"};
+  for (size_t i = 0; i < stems.size() * exts.size(); ++i) {
+    const std::string stem = stems[i % stems.size()] + std::to_string(i);
+    const std::string ext = exts[i % exts.size()];
+    originals[stem + ext] = MixedContent(static_cast<int>(i));
+    restored[stem + ext.substr(0, 4)] = originals[stem + ext];
+    WriteFile(sources / (stem + ext), originals[stem + ext]);
+    args.push_back(stem + ext);
+  }
+  ProcessResult result = RunDunProcess(sources, scratch, args);
+  ASSERT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+
+  std::vector<std::string> packed_names = {"-d", "--"};
+  for (const auto& [name, content] : ReadTree(sources)) {
+    if (originals.count(name)) {
+      EXPECT_EQ(content, originals[name]) << "source changed: " << name;
+    } else {
+      fs::rename(sources / name, packed / name);
+      packed_names.push_back(name);
+    }
+  }
+  ASSERT_EQ(packed_names.size(), 2 + originals.size());
+  result = RunDunProcess(packed, scratch, packed_names);
+  ASSERT_EQ(result.exit_status, 0) << result.err;
+  for (const auto& [name, content] : ReadTree(packed)) {
+    if (name.ends_with(".dun") && !restored.count(name)) continue;
+    EXPECT_EQ(restored.count(name), 1u) << "unexpected file " << name;
+    EXPECT_EQ(content, restored[name]) << name;
+    restored.erase(name);
+  }
+  EXPECT_TRUE(restored.empty()) << restored.size() << " files not restored";
+
+  // The same through standard input and output.
+  for (const int i : {0, 5, 31}) {
+    const ProcessResult packed_stream = RunDunProcess(scratch, scratch, {"-c", "-"},
+                                                      MixedContent(i));
+    ASSERT_EQ(packed_stream.exit_status, 0) << packed_stream.err;
+    const ProcessResult back = RunDunProcess(scratch, scratch, {"-dc", "-"},
+                                             packed_stream.out);
+    ASSERT_EQ(back.exit_status, 0) << back.err;
+    EXPECT_EQ(back.out, MixedContent(i)) << i;
+  }
+}
+
+// The format's size field cannot describe 2^24 bytes: refused from the
+// length alone, before anything is read or written.
+TEST(DunBinary, RefusesSourcesBeyondTheFormat) {
+  const TempFolder temp;
+  const fs::path folder = fs::path(temp.path()) / "work";
+  fs::create_directory(folder);
+  WriteFile(folder / "big.bin", "");
+  fs::resize_file(folder / "big.bin", 16'777'216);
+  const ProcessResult result = RunDunProcess(folder, temp.path(), {"big.bin"});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.err, "dun: big.bin: too large for the format\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
 TEST(DunBinary, HelpShowsEveryOption) {
-  TempFolder temp;
+  const TempFolder temp;
   const ProcessResult result = RunDunProcess(temp.path(), temp.path(), {"--help"});
   EXPECT_EQ(result.exit_status, 0);
   for (const char* option : {"--decompress", "--test", "--force", "--stdout",

@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -37,20 +36,6 @@ std::map<std::string, std::string> ReadTree(const fs::path& folder) {
     }
   }
   return tree;
-}
-
-TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "dun_test_XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot create a temporary folder");
-  }
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(path_, ignored);
 }
 
 ProcessResult RunDunProcess(const fs::path& folder, const fs::path& scratch,

@@ -29,20 +29,6 @@ std::map<std::string, std::string> ReadTree(const std::filesystem::path& folder)
 
 void WriteFile(const std::filesystem::path& path, const std::string& content);
 
-// A fresh folder under the system's temporary folder, removed with the
-// object.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 }  // namespace dunra::cli::testing
 
 #endif  // DUNRA_CLI_DUN_PROCESS_H_
