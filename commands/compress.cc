@@ -58,7 +58,7 @@ CommandResult CompressFile(FileSystem& fs, const std::string& path,
       options.output_path.empty() ? CompressedName(path) : options.output_path;
   const CompressedFile file = EncodeChecked(content, ext);
   WriteOutput(fs, output, {file.header_and_control, file.literals},
-              options.existing);
+              options.existing, SourcePermissions(fs, path));
   return {output, file.size(), static_cast<int64_t>(content.size())};
 }
 

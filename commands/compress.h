@@ -43,7 +43,7 @@ struct CompressOptions {
 
 // Reads path, encodes it with the extension of its name (StoredExtension)
 // and writes the output safely: complete or not at all, an older file of
-// that name kept on any failure. The output may be path itself. Throws
+// that name kept on any failure, and never more open than the source. The output may be path itself. Throws
 // CommandError with the reason; nothing is written before the source has
 // been read, encoded and checked.
 CommandResult CompressFile(FileSystem& fs, const std::string& path,

@@ -33,7 +33,8 @@ struct ExtractOptions {
 };
 
 // Reads and decodes path, then writes the content safely: complete or
-// not at all, an older file of that name kept on any failure. The output
+// not at all, an older file of that name kept on any failure, and never
+// more open than the compressed file. The output
 // may be path itself. Throws CommandError with the reason; nothing is
 // written unless the file decoded and its output name is safe.
 CommandResult ExtractFile(FileSystem& fs, const std::string& path,

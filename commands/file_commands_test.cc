@@ -207,6 +207,11 @@ TEST_F(FileCommandsTest, RefusalsShowTheBoxAndChangeNothing) {
       MakeSparseFile(dir_ / "big.txt", int64_t{kMaxContentSize} + 1);
   dir_.Write("norun.bin", NoRuns(2'100'000));
   dir_.Write("README", "no extension");
+  // Outputs that are folders cannot be replaced by a file.
+  dir_.Write("d.txt", "ABBBBC");
+  ASSERT_EQ(::mkdir((dir_ / "d.dun").c_str(), 0755), 0);
+  dir_.Write("e.dun", Compressed("ABBBBC", "txt"));
+  ASSERT_EQ(::mkdir((dir_ / "e.txt").c_str(), 0755), 0);
   // Older outputs that must survive.
   for (const char* name : {"missing.dun", "big.dun", "norun.dun",
                            "bad.txt", "slash.txt", "ctrl.txt"}) {
@@ -228,7 +233,7 @@ TEST_F(FileCommandsTest, RefusalsShowTheBoxAndChangeNothing) {
       {true, "norun.bin"},   {true, "README"},     {false, "missing.dun"},
       {false, "folder.dun"}, {false, "pipe.dun"},  {false, "bad.dun"},
       {false, "slash.dun"},  {false, "ctrl.dun"},  {false, "abc"},
-      {false, "ab"},
+      {false, "ab"},         {true, "d.txt"},      {false, "e.dun"},
   };
   if (sparse) cases.push_back({true, "big.txt"});
   for (const Case& c : cases) {
@@ -332,6 +337,32 @@ TEST_F(FileCommandsTest, LongNamesAreKeptWholeOrRefused) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / folder),
                           std::filesystem::directory_iterator()),
             3);
+}
+
+TEST_F(FileCommandsTest, AnOutputIsNeverMoreOpenThanItsSource) {
+  struct Case {
+    mode_t source, output;
+  };
+  // A new file gets 0644 under this umask.
+  const Case cases[] = {
+      {0600, 0600}, {0640, 0640}, {0644, 0644}, {0755, 0644}, {0400, 0400}};
+  const mode_t old_mask = ::umask(022);
+  const auto mode_of = [&](const std::string& name) {
+    struct stat st;
+    return ::stat((dir_ / name).c_str(), &st) == 0 ? st.st_mode & 0777 : 0;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    dir_.Write("a.txt", "ABBBBC");
+    ASSERT_EQ(::chmod((dir_ / "a.txt").c_str(), c.source), 0);
+    commands_.Compress(dir_ / "a.txt");
+    EXPECT_EQ(mode_of("a.dun"), c.output);
+    ASSERT_EQ(::chmod((dir_ / "a.dun").c_str(), c.source), 0);
+    commands_.Extract(dir_ / "a.dun");
+    EXPECT_EQ(mode_of("a.txt"), c.output);
+    EXPECT_TRUE(box_.shown.empty());
+  }
+  ::umask(old_mask);
 }
 
 TEST_F(FileCommandsTest, AMemoThatRefusesTheReportTakesTheBox) {

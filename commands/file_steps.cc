@@ -15,11 +15,19 @@ std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
   }
 }
 
+uint32_t SourcePermissions(FileSystem& fs, const std::string& path) {
+  try {
+    return fs.FilePermissions(path);
+  } catch (const FileError&) {
+    return 0777;
+  }
+}
+
 void WriteOutput(FileSystem& fs, const std::string& path,
                  std::initializer_list<std::span<const uint8_t>> pieces,
-                 ExistingFile existing) {
+                 ExistingFile existing, uint32_t allowed_permissions) {
   try {
-    WriteFileSafely(fs, path, pieces, existing);
+    WriteFileSafely(fs, path, pieces, existing, allowed_permissions);
   } catch (const FileError& e) {
     if (existing == ExistingFile::kKeep && e.error_number() == EEXIST &&
         e.path() == path) {

@@ -22,11 +22,15 @@ std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
                                 int64_t max_size, Failure too_large,
                                 const std::string& too_large_reason);
 
+// The permission bits of a source just read, for its output; all of
+// them when they cannot be learnt.
+uint32_t SourcePermissions(FileSystem& fs, const std::string& path);
+
 // Writes the pieces as path through WriteFileSafely. Throws kOutputExists
 // when existing is kKeep and path exists, kCannotWrite for the rest.
 void WriteOutput(FileSystem& fs, const std::string& path,
                  std::initializer_list<std::span<const uint8_t>> pieces,
-                 ExistingFile existing);
+                 ExistingFile existing, uint32_t allowed_permissions = 0777);
 
 }  // namespace dunra
 

@@ -38,6 +38,9 @@ class FakeWritableFile : public WritableFile {
     fs_.Step(FaultStep::kWrite, path());
     real_->Append(data);
   }
+  void LimitPermissions(uint32_t allowed) override {
+    real_->LimitPermissions(allowed);
+  }
   void Sync() override {
     fs_.Step(FaultStep::kSync, path());
     real_->Sync();
@@ -117,6 +120,10 @@ void FakeFileSystem::RemoveFile(const std::string& path) {
 
 void FakeFileSystem::SyncFolder(const std::string& folder) {
   real_.SyncFolder(folder);
+}
+
+uint32_t FakeFileSystem::FilePermissions(const std::string& path) {
+  return real_.FilePermissions(path);
 }
 
 bool FakeFileSystem::Exists(const std::string& path) {

@@ -47,6 +47,7 @@ class FakeFileSystem : public FileSystem {
                            const std::string& to) override;
   void RemoveFile(const std::string& path) override;
   void SyncFolder(const std::string& folder) override;
+  uint32_t FilePermissions(const std::string& path) override;
   bool Exists(const std::string& path) override;
 
   // Counts a call of step and throws when it is the one to fail.

@@ -40,6 +40,8 @@ class WritableFile {
   virtual ~WritableFile() = default;
   virtual const std::string& path() const = 0;
   virtual void Append(std::span<const uint8_t> data) = 0;
+  // Clears the permission bits (0777) that allowed does not hold.
+  virtual void LimitPermissions(uint32_t allowed) = 0;
   // Flushes the content to the storage device.
   virtual void Sync() = 0;
   virtual void Close() = 0;
@@ -69,6 +71,9 @@ class FileSystem {
 
   // Flushes a folder's entries (a rename in it) to the storage device.
   virtual void SyncFolder(const std::string& folder) = 0;
+
+  // The permission bits (0777) of an existing file.
+  virtual uint32_t FilePermissions(const std::string& path) = 0;
 
   // True when something of that name exists, a dangling link included.
   virtual bool Exists(const std::string& path) = 0;

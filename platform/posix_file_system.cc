@@ -74,6 +74,15 @@ class PosixWritableFile : public WritableFile {
     WriteFully(fd_, path_, data);
   }
 
+  void LimitPermissions(uint32_t allowed) override {
+    if (fd_ < 0) throw FileError(path_, EBADF);
+    struct stat st;
+    if (::fstat(fd_, &st) != 0 ||
+        ::fchmod(fd_, st.st_mode & 0777 & allowed) != 0) {
+      throw FileError(path_, errno);
+    }
+  }
+
   void Sync() override {
     if (fd_ < 0) throw FileError(path_, EBADF);
     if (::fsync(fd_) != 0) throw FileError(path_, errno);
@@ -175,6 +184,12 @@ void PosixFileSystem::SyncFolder(const std::string& folder) {
   ScopedFd fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.get() < 0) throw FileError(name, errno);
   if (::fsync(fd.get()) != 0) throw FileError(name, errno);
+}
+
+uint32_t PosixFileSystem::FilePermissions(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) throw FileError(path, errno);
+  return st.st_mode & 0777;
 }
 
 bool PosixFileSystem::Exists(const std::string& path) {

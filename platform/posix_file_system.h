@@ -20,6 +20,7 @@ class PosixFileSystem : public FileSystem {
                            const std::string& to) override;
   void RemoveFile(const std::string& path) override;
   void SyncFolder(const std::string& folder) override;
+  uint32_t FilePermissions(const std::string& path) override;
   bool Exists(const std::string& path) override;
 };
 

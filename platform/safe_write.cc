@@ -8,11 +8,14 @@ namespace dunra {
 
 void WriteFileSafely(FileSystem& fs, const std::string& path,
                      std::initializer_list<std::span<const uint8_t>> pieces,
-                     ExistingFile existing) {
+                     ExistingFile existing, uint32_t allowed_permissions) {
   const std::string folder = ExtractFilePath(path);
   std::unique_ptr<WritableFile> file = fs.NewTempFile(folder);
   const std::string temp_path = file->path();
   try {
+    // Before any content: a private source's content is never readable
+    // by others, not even for a moment.
+    if (allowed_permissions != 0777) file->LimitPermissions(allowed_permissions);
     for (std::span<const uint8_t> piece : pieces) file->Append(piece);
     file->Sync();
     file->Close();

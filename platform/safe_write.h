@@ -22,10 +22,14 @@ enum class ExistingFile {
 
 // Writes the pieces, in order, as the whole content of path. Throws the
 // FileError of the step that failed. The name may be the file the content
-// was read from: it is replaced only by the complete new file.
+// was read from: it is replaced only by the complete new file. The new
+// file has a new file's permissions less those not in allowed_permissions
+// (pass the source's, so that an output is never more open than what it
+// was made from).
 void WriteFileSafely(FileSystem& fs, const std::string& path,
                      std::initializer_list<std::span<const uint8_t>> pieces,
-                     ExistingFile existing = ExistingFile::kReplace);
+                     ExistingFile existing = ExistingFile::kReplace,
+                     uint32_t allowed_permissions = 0777);
 
 }  // namespace dunra
 
