@@ -10,10 +10,19 @@ namespace {
 
 using testing::Ascending;
 using testing::Bytes;
+using testing::CodecUnderTest;
 using testing::Concat;
 using testing::Hex;
 using testing::kTxt;
 using testing::Text;
+
+class RleDecoder : public ::testing::TestWithParam<CodecUnderTest> {
+ protected:
+  DecodedFile Decode(const Bytes& file) { return testing::Decode(GetParam(), file); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Codecs, RleDecoder, ::testing::ValuesIn(testing::kCodecsUnderTest),
+                         testing::CodecName<::testing::TestParamInfo<CodecUnderTest>>);
 
 struct DecodeCase {
   const char* name;
@@ -23,7 +32,7 @@ struct DecodeCase {
 
 // Files the encoder never writes but the reading rule defines; the encoder
 // tests read back every file the encoder writes.
-TEST(RleDecoder, DecodesFilesByTheReadingRule) {
+TEST_P(RleDecoder, DecodesFilesByTheReadingRule) {
   const DecodeCase cases[] = {
       {"short-run byte with run length 1 repeats nothing",
        Hex("03 00 00 0A 00 74 78 74  22 1F  41 42 43"), Text("ABC")},
@@ -39,7 +48,7 @@ TEST(RleDecoder, DecodesFilesByTheReadingRule) {
   };
   for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const DecodedFile decoded = DecodeRunLength(c.file);
+    const DecodedFile decoded = Decode(c.file);
     EXPECT_EQ(decoded.content, c.content);
     EXPECT_EQ(decoded.ext, kTxt);
   }
@@ -47,7 +56,7 @@ TEST(RleDecoder, DecodesFilesByTheReadingRule) {
 
 // Each file would make the steps read past the input or store past the
 // output, or breaks the structure every encoder output has.
-TEST(RleDecoder, RejectsMalformedFiles) {
+TEST_P(RleDecoder, RejectsMalformedFiles) {
   const DecodeCase cases[] = {
       {"empty input", {}, {}},
       {"shorter than the header", Hex("00 00 00 09 00 74 78"), {}},
@@ -69,17 +78,18 @@ TEST(RleDecoder, RejectsMalformedFiles) {
   };
   for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_THROW(DecodeRunLength(c.file), MalformedFile);
+    EXPECT_THROW(Decode(c.file), MalformedFile);
   }
 }
 
-TEST(RleDecoder, DecodesStreamsHeldApart) {
+TEST_P(RleDecoder, DecodesStreamsHeldApart) {
   const Bytes header_and_control = Hex("06 00 00 0A 00 74 78 74  82 1F");
   const Bytes literals = Hex("41 42 43");
-  EXPECT_EQ(DecodeStreams(header_and_control, literals).content, Text("ABBBBC"));
+  const auto decode_streams = GetParam().decode_streams;
+  EXPECT_EQ(decode_streams(header_and_control, literals).content, Text("ABBBBC"));
   // The first piece must end exactly where the literal offset points.
-  EXPECT_THROW(DecodeStreams(Hex("06 00 00 0A 00 74 78 74  82"), Hex("1F 41 42 43")), MalformedFile);
-  EXPECT_THROW(DecodeStreams(Hex("06 00 00 0A 00 74 78 74  82 1F 41"), Hex("42 43")), MalformedFile);
+  EXPECT_THROW(decode_streams(Hex("06 00 00 0A 00 74 78 74  82"), Hex("1F 41 42 43")), MalformedFile);
+  EXPECT_THROW(decode_streams(Hex("06 00 00 0A 00 74 78 74  82 1F 41"), Hex("42 43")), MalformedFile);
 }
 
 }  // namespace

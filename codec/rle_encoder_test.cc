@@ -13,12 +13,30 @@ namespace {
 
 using testing::Ascending;
 using testing::Bytes;
+using testing::CodecUnderTest;
 using testing::Concat;
 using testing::EncodeIntoExactBuffers;
 using testing::Hex;
 using testing::kTxt;
 using testing::Repeat;
 using testing::Text;
+
+class RleCodec : public ::testing::TestWithParam<CodecUnderTest> {
+ protected:
+  Bytes Encode(const Bytes& content, const ContentExt& ext = kTxt) {
+    return EncodeIntoExactBuffers(content, ext, GetParam().encode);
+  }
+  DecodedFile Decode(const Bytes& file) { return testing::Decode(GetParam(), file); }
+
+  void ExpectRoundTrip(const Bytes& content) {
+    const Bytes file = Encode(content);
+    ASSERT_EQ(FindEncoderInvariantBreak(content, file), "");
+    ASSERT_EQ(Decode(file).content, content);
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Codecs, RleCodec, ::testing::ValuesIn(testing::kCodecsUnderTest),
+                         testing::CodecName<::testing::TestParamInfo<CodecUnderTest>>);
 
 struct EncodeCase {
   const char* name;
@@ -68,42 +86,43 @@ const std::vector<EncodeCase>& EncodeCases() {
   return cases;
 }
 
-TEST(RleCodec, WritesAndReadsExactFiles) {
+TEST_P(RleCodec, WritesAndReadsExactFiles) {
+  for (const EncodeCase& c : EncodeCases()) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Encode(c.content, c.ext), c.file);
+    EXPECT_EQ(FindEncoderInvariantBreak(c.content, c.file), "");
+    const DecodedFile decoded = Decode(c.file);
+    EXPECT_EQ(decoded.content, c.content);
+    EXPECT_EQ(decoded.ext, c.ext);
+  }
+}
+
+TEST(RleFileFunctions, WholeFileInterfaceMatchesTheRawOne) {
   for (const EncodeCase& c : EncodeCases()) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(EncodeFile(c.content, c.ext), c.file);
-    EXPECT_EQ(EncodeIntoExactBuffers(c.content, c.ext), c.file);
-    EXPECT_EQ(FindEncoderInvariantBreak(c.content, c.file), "");
     const DecodedFile decoded = DecodeRunLength(c.file);
     EXPECT_EQ(decoded.content, c.content);
     EXPECT_EQ(decoded.ext, c.ext);
   }
 }
 
-TEST(RleEncoder, LeavesHeaderBytesToTheCaller) {
+TEST_P(RleCodec, LeavesHeaderBytesToTheCaller) {
   const Bytes content = Text("ABBBBC");
   Bytes header(kHeaderBufferSize, 0xEE);
   Bytes literals(content.size() + 1, 0xEE);
-  const EncodedLengths lengths =
-      EncodeRunLength(content.data(), static_cast<int32_t>(content.size()), header.data(),
-                      literals.data());
+  const EncodedLengths lengths = GetParam().encode(
+      content.data(), static_cast<int32_t>(content.size()), header.data(), literals.data());
   EXPECT_EQ(lengths.control_length, 2);
   EXPECT_EQ(lengths.literal_count, 3);
   EXPECT_EQ(Bytes(header.begin(), header.begin() + 11), Hex("EE EE EE EE EE EE EE EE  82 1F EE"));
   EXPECT_EQ(literals, Hex("41 42 43 EE EE EE EE"));
 }
 
-void ExpectRoundTrip(const Bytes& content) {
-  const Bytes file = EncodeIntoExactBuffers(content, kTxt);
-  ASSERT_EQ(EncodeFile(content, kTxt), file);
-  ASSERT_EQ(FindEncoderInvariantBreak(content, file), "");
-  ASSERT_EQ(DecodeRunLength(file).content, content);
-}
-
 // Contents built around the places where the encoder's state changes: the
 // pending count near 31, a pair that crosses it, runs at and around every
 // length boundary, and what follows the last run.
-TEST(RleEncoder, RoundTripsStructuredContents) {
+TEST_P(RleCodec, RoundTripsStructuredContents) {
   for (size_t length : {0, 1, 2, 3, 30, 31, 32, 40}) {
     SCOPED_TRACE(length);
     ExpectRoundTrip(Ascending(0x30, length));
@@ -127,7 +146,7 @@ TEST(RleEncoder, RoundTripsStructuredContents) {
 
 // Runs of random lengths over a small alphabet, so that neighbouring runs
 // often merge and the state machine sees every transition in many orders.
-TEST(RleEncoder, RoundTripsRandomRunMixes) {
+TEST_P(RleCodec, RoundTripsRandomRunMixes) {
   std::mt19937 random(20240611);
   std::discrete_distribution<int> kind({35, 20, 25, 15, 5});
   for (int trial = 0; trial < 300; ++trial) {

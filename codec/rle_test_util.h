@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "codec/rle_format.h"
+#include "codec/rle_header.h"
+#include "codec/rle_reference.h"
 
 namespace dunra::testing {
 
@@ -50,15 +52,44 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
   return out;
 }
 
+using Encoder = EncodedLengths (*)(const uint8_t* content, int32_t n, uint8_t* header_buffer,
+                                   uint8_t* literal_buffer);
+using StreamDecoder = DecodedFile (*)(std::span<const uint8_t> header_and_control,
+                                      std::span<const uint8_t> literals);
+
+// A pair of transforms the codec tests run against.
+struct CodecUnderTest {
+  const char* name;
+  Encoder encode;
+  StreamDecoder decode_streams;
+};
+
+// The format's own functions, and the readable versions that define them.
+inline const CodecUnderTest kCodecsUnderTest[] = {
+    {"Public", &EncodeRunLength, &DecodeStreams},
+    {"Reference", &reference::EncodeRunLength, &reference::DecodeStreams},
+};
+
+// Names parameterized tests after their codec.
+template <typename TestParamInfo>
+std::string CodecName(const TestParamInfo& info) {
+  return info.param.name;
+}
+
+inline DecodedFile Decode(const CodecUnderTest& codec, std::span<const uint8_t> file) {
+  const FileParts parts = SplitFile(file);
+  return codec.decode_streams(parts.header_and_control, parts.literals);
+}
+
 // Encodes through the raw interface into buffers of exactly the sizes the
 // encoder is promised (so the sanitizer build sees any write past them) and
 // joins header, control stream and literal stream into a whole file.
-inline Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext) {
+inline Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext,
+                                    Encoder encode = &EncodeRunLength) {
   const auto n = static_cast<int32_t>(content.size());
   Bytes header(kHeaderBufferSize);
   Bytes literals(content.size() + 1);
-  const EncodedLengths lengths =
-      EncodeRunLength(content.data(), n, header.data(), literals.data());
+  const EncodedLengths lengths = encode(content.data(), n, header.data(), literals.data());
   WriteHeader(header.data(), n, lengths, ext);
   header.resize(kHeaderSize + lengths.control_length);
   literals.resize(lengths.literal_count);
