@@ -27,7 +27,8 @@ while read -r target seeds; do
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$run_dir/" \
       "$run_dir/corpus" "$seeds" </dev/null >"$log" 2>&1; then
     tail -n 60 "$log" >&2
-    echo "FAILED: $target; reproduce with: build/fuzz/fuzz/$target $run_dir/<crash file>" >&2
+    found=$(ls -t "$run_dir"/crash-* "$run_dir"/leak-* "$run_dir"/timeout-* "$run_dir"/oom-* 2>/dev/null | head -n 1 || true)
+    echo "FAILED: $target; reproduce with: build/fuzz/fuzz/$target ${found:-$run_dir/<input>}" >&2
     exit 1
   fi
   grep -E '^(Done|stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb))' "$log"
