@@ -74,6 +74,7 @@ TEST(DunBinary, InvocationTable) {
       {{"--", "-v.txt"}, 0, "", {{"-v.dun", kAbbbbcTxt}}, {{"-v.txt", "ABBBBC"}}},
       {{"-o", "x.bin", "a.txt"}, 0, "", {{"x.bin", kAbbbbcTxt}}},
       {{"-c", "a.txt"}, 0, "", {}, {}, kAbbbbcTxt},
+      {{"-o", "-", "a.txt"}, 0, "", {}, {}, kAbbbbcTxt},
       {{"-c", "README"}, 0, "", {}, {}, Hex("05 00 00 09 00 00 00 00 1F 68 65 6C 6C 6F")},
       {{"-"}, 0, "", {}, {}, kAbbbbcNoExt, "ABBBBC"},
       // Compressing refused; the other files go on.

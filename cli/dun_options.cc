@@ -156,6 +156,7 @@ std::string UsageText() {
          "  -f, --force           replace an existing output file\n"
          "  -c, --stdout          write the result to standard output\n"
          "  -o, --output=PATH     write the result of the single FILE to PATH\n"
+         "                        (- for standard output)\n"
          "  -v, --verbose         print the report of each file\n"
          "  -q, --quiet           print nothing but errors (cancels -v)\n"
          "  -h, --help            show this help and exit\n"

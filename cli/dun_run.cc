@@ -72,7 +72,7 @@ class DunRunner {
   // Where a result goes: a path, or standard output when empty.
   std::string Destination(const std::string& file,
                           const std::string& derived_name) const {
-    if (options_.output) return *options_.output;
+    if (options_.output) return *options_.output == "-" ? "" : *options_.output;
     if (options_.to_stdout || IsStdin(file)) return {};
     return derived_name;
   }
@@ -197,7 +197,8 @@ class DunRunner {
 };
 
 bool WritesCompressedDataToStdout(const Options& options) {
-  if (options.mode != Mode::kCompress || options.output) return false;
+  if (options.mode != Mode::kCompress) return false;
+  if (options.output) return *options.output == "-";
   if (options.to_stdout) return true;
   for (const std::string& file : options.files) {
     if (file == "-") return true;
