@@ -230,7 +230,7 @@ TEST_F(FileCommandsTest, RefusalsShowTheBoxAndChangeNothing) {
   };
   std::vector<Case> cases = {
       {true, "missing.txt"}, {true, "folder.txt"}, {true, "pipe.txt"},
-      {true, "norun.bin"},   {true, "README"},     {false, "missing.dun"},
+      {true, "norun.bin"},   {true, "README"},     {false, "gone.dun"},
       {false, "folder.dun"}, {false, "pipe.dun"},  {false, "bad.dun"},
       {false, "slash.dun"},  {false, "ctrl.dun"},  {false, "abc"},
       {false, "ab"},         {true, "d.txt"},      {false, "e.dun"},

@@ -10,7 +10,9 @@
 namespace dunra {
 
 // The characters that end a folder part. On POSIX only '/': '\' and ':'
-// are ordinary name characters there.
+// are ordinary name characters there. A Windows build in a double-byte
+// code page must also skip the trail bytes of double-byte characters,
+// which may equal '\'.
 #ifdef _WIN32
 inline constexpr std::string_view kPathDelimiters = "\\:/";
 #else
