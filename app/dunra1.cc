@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/banner.h"
 #include "app/banner_edit.h"
 #include "app/command_line.h"
 #include "app/expand_long_path.h"
@@ -174,7 +175,8 @@ void TForm1::Button2Click() {
 void TForm1::Button3Click() { close(); }
 
 void TForm1::Timer1Timer() {
-  // The banner's step runs here.
+  BannerTick(services_.animation,
+             [this](std::string_view text) { Edit1->SetText(text); });
 }
 
 void TForm1::Image1MouseMove() {
