@@ -13,6 +13,12 @@
 namespace dunra {
 namespace {
 
+// Takes errno before anything (a string copy) can change it.
+[[noreturn]] void ThrowSystemError(const std::string& path) {
+  const int error_number = errno;
+  throw FileError(path, error_number);
+}
+
 // Closes a descriptor on every path out of a scope.
 class ScopedFd {
  public:
@@ -36,7 +42,7 @@ size_t ReadFully(int fd, const std::string& name, uint8_t* data,
     const ssize_t got = ::read(fd, data + done, count - done);
     if (got < 0) {
       if (errno == EINTR) continue;
-      throw FileError(name, errno);
+      ThrowSystemError(name);
     }
     if (got == 0) break;
     done += static_cast<size_t>(got);
@@ -51,7 +57,7 @@ void WriteFully(int fd, const std::string& name,
     const ssize_t put = ::write(fd, data.data() + done, data.size() - done);
     if (put < 0) {
       if (errno == EINTR) continue;
-      throw FileError(name, errno);
+      ThrowSystemError(name);
     }
     // A write that takes nothing without an error would loop forever.
     if (put == 0) throw FileError(name, ENOSPC);
@@ -79,13 +85,13 @@ class PosixWritableFile : public WritableFile {
     struct stat st;
     if (::fstat(fd_, &st) != 0 ||
         ::fchmod(fd_, st.st_mode & 0777 & allowed) != 0) {
-      throw FileError(path_, errno);
+      ThrowSystemError(path_);
     }
   }
 
   void Sync() override {
     if (fd_ < 0) throw FileError(path_, EBADF);
-    if (::fsync(fd_) != 0) throw FileError(path_, errno);
+    if (::fsync(fd_) != 0) ThrowSystemError(path_);
   }
 
   void Close() override {
@@ -94,7 +100,7 @@ class PosixWritableFile : public WritableFile {
     fd_ = -1;
     // The descriptor is gone even when close fails; EINTR is no failure
     // of the data on Linux.
-    if (::close(fd) != 0 && errno != EINTR) throw FileError(path_, errno);
+    if (::close(fd) != 0 && errno != EINTR) ThrowSystemError(path_);
   }
 
  private:
@@ -120,9 +126,9 @@ std::vector<uint8_t> PosixFileSystem::ReadFile(const std::string& path,
   // for its line; regular files ignore the flag.
   ScopedFd fd(::open(path.c_str(),
                      O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.get() < 0) throw FileError(path, errno);
+  if (fd.get() < 0) ThrowSystemError(path);
   struct stat st;
-  if (::fstat(fd.get(), &st) != 0) throw FileError(path, errno);
+  if (::fstat(fd.get(), &st) != 0) ThrowSystemError(path);
   if (S_ISDIR(st.st_mode)) throw FileError(path, EISDIR);
   if (!S_ISREG(st.st_mode)) {
     throw FileError(path, EINVAL, "not a regular file");
@@ -153,13 +159,13 @@ std::unique_ptr<WritableFile> PosixFileSystem::NewTempFile(
     if (fd >= 0) {
       return std::make_unique<PosixWritableFile>(fd, std::move(path), true);
     }
-    if (errno != EEXIST || attempt == 100) throw FileError(path, errno);
+    if (errno != EEXIST || attempt == 100) ThrowSystemError(path);
   }
 }
 
 void PosixFileSystem::RenameFile(const std::string& from,
                                  const std::string& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0) throw FileError(to, errno);
+  if (::rename(from.c_str(), to.c_str()) != 0) ThrowSystemError(to);
 }
 
 void PosixFileSystem::RenameFileNoReplace(const std::string& from,
@@ -168,27 +174,27 @@ void PosixFileSystem::RenameFileNoReplace(const std::string& from,
                   RENAME_NOREPLACE) == 0) {
     return;
   }
-  if (errno != EINVAL && errno != ENOSYS) throw FileError(to, errno);
+  if (errno != EINVAL && errno != ENOSYS) ThrowSystemError(to);
   // The file system lacks the flag: a hard link fails just as surely on
   // an existing name.
-  if (::link(from.c_str(), to.c_str()) != 0) throw FileError(to, errno);
+  if (::link(from.c_str(), to.c_str()) != 0) ThrowSystemError(to);
   ::unlink(from.c_str());
 }
 
 void PosixFileSystem::RemoveFile(const std::string& path) {
-  if (::unlink(path.c_str()) != 0) throw FileError(path, errno);
+  if (::unlink(path.c_str()) != 0) ThrowSystemError(path);
 }
 
 void PosixFileSystem::SyncFolder(const std::string& folder) {
   const std::string name = folder.empty() ? "." : folder;
   ScopedFd fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.get() < 0) throw FileError(name, errno);
-  if (::fsync(fd.get()) != 0) throw FileError(name, errno);
+  if (fd.get() < 0) ThrowSystemError(name);
+  if (::fsync(fd.get()) != 0) ThrowSystemError(name);
 }
 
 uint32_t PosixFileSystem::FilePermissions(const std::string& path) {
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) throw FileError(path, errno);
+  if (::stat(path.c_str(), &st) != 0) ThrowSystemError(path);
   return st.st_mode & 0777;
 }
 
