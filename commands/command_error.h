@@ -17,6 +17,7 @@ enum class Failure {
   kUnsafeExtension,   // stored extension bytes that make no safe name
   kVerifyFailed,      // the encoded streams do not give the content back
   kOutputExists,      // an output that was to be kept exists
+  kOutputIsSource,    // the output would take the place of its source
   kCannotWrite,       // the output could not be written
 };
 

@@ -53,9 +53,11 @@ CommandResult CompressFile(FileSystem& fs, const std::string& path,
                            const CompressOptions& options) {
   const std::vector<uint8_t> content = ReadSource(
       fs, path, kMaxContentSize, Failure::kTooLarge, "too large for the format");
-  const ContentExt ext = StoredExtension(path);
+  const ContentExt ext = options.stored_extension ? *options.stored_extension
+                                                  : StoredExtension(path);
   const std::string output =
       options.output_path.empty() ? CompressedName(path) : options.output_path;
+  if (options.keep_source) RefuseSourceAsOutput(path, output);
   const CompressedFile file = EncodeChecked(content, ext);
   WriteOutput(fs, output, {file.header_and_control, file.literals},
               options.existing, SourcePermissions(fs, path));

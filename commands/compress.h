@@ -4,6 +4,7 @@
 #define DUNRA_COMMANDS_COMPRESS_H_
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -39,6 +40,11 @@ void CheckDecodesTo(const CompressedFile& file,
 struct CompressOptions {
   std::string output_path;  // empty: CompressedName(source path)
   ExistingFile existing = ExistingFile::kReplace;
+  // Set: stored instead of StoredExtension(source path), e.g. zero bytes
+  // for a source without an extension written under a chosen name.
+  std::optional<ContentExt> stored_extension;
+  // Refuse an output that names the source itself (kOutputIsSource).
+  bool keep_source = false;
 };
 
 // Reads path, encodes it with the extension of its name (StoredExtension)

@@ -34,6 +34,7 @@ CommandResult ExtractFile(FileSystem& fs, const std::string& path,
   result.output_path = options.output_path.empty()
                            ? ExtractedName(path, decoded.ext)
                            : options.output_path;
+  if (options.keep_source) RefuseSourceAsOutput(path, result.output_path);
   WriteOutput(fs, result.output_path, {decoded.content}, options.existing,
               SourcePermissions(fs, path));
   result.content_size = static_cast<int64_t>(decoded.content.size());

@@ -30,6 +30,8 @@ DecodedFile ReadCompressedFile(FileSystem& fs, const std::string& path,
 struct ExtractOptions {
   std::string output_path;  // empty: ExtractedName(path, stored extension)
   ExistingFile existing = ExistingFile::kReplace;
+  // Refuse an output that names the source itself (kOutputIsSource).
+  bool keep_source = false;
 };
 
 // Reads and decodes path, then writes the content safely: complete or

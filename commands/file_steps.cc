@@ -1,6 +1,7 @@
 #include "commands/file_steps.h"
 
 #include <cerrno>
+#include <filesystem>
 
 namespace dunra {
 
@@ -12,6 +13,15 @@ std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
   } catch (const FileError& e) {
     if (e.error_number() == EFBIG) throw CommandError(too_large, too_large_reason);
     throw CommandError(Failure::kCannotRead, e.what());
+  }
+}
+
+void RefuseSourceAsOutput(const std::string& source,
+                          const std::string& output) {
+  if (std::filesystem::path(source).lexically_normal() ==
+      std::filesystem::path(output).lexically_normal()) {
+    throw CommandError(Failure::kOutputIsSource,
+                       "the output '" + output + "' would replace its source");
   }
 }
 

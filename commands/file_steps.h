@@ -26,6 +26,10 @@ std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
 // them when they cannot be learnt.
 uint32_t SourcePermissions(FileSystem& fs, const std::string& path);
 
+// Throws CommandError(kOutputIsSource) when output names source as
+// written ("a.dun", "./a.dun"); links to it are not looked through.
+void RefuseSourceAsOutput(const std::string& source, const std::string& output);
+
 // Writes the pieces as path through WriteFileSafely. Throws kOutputExists
 // when existing is kKeep and path exists, kCannotWrite for the rest.
 void WriteOutput(FileSystem& fs, const std::string& path,
