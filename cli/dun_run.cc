@@ -1,7 +1,6 @@
 #include "cli/dun_run.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <memory>
 #include <new>
 #include <span>
@@ -17,6 +16,7 @@
 #include "commands/file_steps.h"
 #include "commands/output_names.h"
 #include "commands/reports.h"
+#include "platform/file_name.h"
 #include "platform/posix_file_system.h"
 #include "platform/safe_write.h"
 
@@ -56,6 +56,8 @@ class DunRunner {
       std::string reason = e.what();
       if (e.failure() == Failure::kOutputExists) {
         reason += "; not replaced (use -f to replace it)";
+      } else if (e.failure() == Failure::kOutputIsSource) {
+        reason += "; name another with -o";
       }
       PrintFailure(file, reason);
     } catch (const std::bad_alloc&) {
@@ -69,55 +71,68 @@ class DunRunner {
  private:
   bool IsStdin(const std::string& file) const { return file == "-"; }
 
-  // Where a result goes: a path, or standard output when empty.
-  std::string Destination(const std::string& file,
-                          const std::string& derived_name) const {
-    if (options_.output) return *options_.output == "-" ? "" : *options_.output;
-    if (options_.to_stdout || IsStdin(file)) return {};
-    return derived_name;
+  bool ToStdout() const {
+    return options_.to_stdout || (options_.output && *options_.output == "-");
   }
 
+  ExistingFile Existing() const {
+    return options_.force ? ExistingFile::kReplace : ExistingFile::kKeep;
+  }
+
+  // File to file: the commands' own cores, sources always kept.
   void Compress(const std::string& file) {
+    if (IsStdin(file) || ToStdout()) return CompressStream(file);
+    CompressOptions compress;
+    compress.existing = Existing();
+    compress.keep_source = true;
+    if (options_.output) {
+      compress.output_path = *options_.output;
+      // A name of the caller's choosing needs no extension to restore.
+      if (ExtractFileExt(file).empty()) compress.stored_extension = ContentExt{};
+    }
+    try {
+      Report(CompressReport(CompressFile(env_.fs, file, compress)));
+    } catch (const CommandError& e) {
+      if (e.failure() != Failure::kNoExtension) throw;
+      throw CommandError(e.failure(), std::string(e.what()) +
+                                          "; name the output with -o or use -c");
+    }
+  }
+
+  void Extract(const std::string& file) {
+    if (IsStdin(file) || ToStdout()) return ExtractStream(file);
+    ExtractOptions extract;
+    extract.existing = Existing();
+    extract.keep_source = true;
+    if (options_.output) extract.output_path = *options_.output;
+    Report(ExtractReport(ExtractFile(env_.fs, file, extract)));
+  }
+
+  // Standard input in, or standard output out: the commands' encoding,
+  // decoding and safe write, with the streams read and written here.
+  void CompressStream(const std::string& file) {
     std::vector<uint8_t> content;
     ContentExt ext{};
-    std::string derived;
     if (IsStdin(file)) {
       content = ReadStdin(kMaxContentSize, Failure::kTooLarge,
                           "too large for the format");
     } else {
       content = ReadSource(env_.fs, file, kMaxContentSize, Failure::kTooLarge,
                            "too large for the format");
-      const bool names_output = options_.output || options_.to_stdout;
-      try {
-        ext = StoredExtension(file);
-      } catch (const CommandError& e) {
-        // A name of the caller's choosing needs no extension to restore.
-        if (e.failure() != Failure::kNoExtension) throw;
-        if (!names_output) {
-          throw CommandError(e.failure(), std::string(e.what()) +
-                                              "; name the output with -o or use -c");
-        }
-      }
-      if (!names_output) derived = CompressedName(file);
+      if (!ExtractFileExt(file).empty()) ext = StoredExtension(file);
     }
-    const std::string destination = Destination(file, derived);
     const CompressedFile compressed = EncodeChecked(content, ext);
-    Write(file, destination, {compressed.header_and_control, compressed.literals});
-    Report(CompressReport({destination.empty() ? kStdoutName : destination,
-                           compressed.size(),
-                           static_cast<int64_t>(content.size())}));
+    const std::string destination = WriteStream(
+        {compressed.header_and_control, compressed.literals});
+    Report(CompressReport(
+        {destination, compressed.size(), static_cast<int64_t>(content.size())}));
   }
 
-  void Extract(const std::string& file) {
+  void ExtractStream(const std::string& file) {
     int64_t compressed_size = 0;
     const DecodedFile decoded = ReadAndDecode(file, &compressed_size);
-    const bool names_output =
-        options_.output || options_.to_stdout || IsStdin(file);
-    const std::string destination = Destination(
-        file, names_output ? std::string() : ExtractedName(file, decoded.ext));
-    Write(file, destination, {decoded.content});
-    Report(ExtractReport({destination.empty() ? kStdoutName : destination,
-                          compressed_size,
+    const std::string destination = WriteStream({decoded.content});
+    Report(ExtractReport({destination, compressed_size,
                           static_cast<int64_t>(decoded.content.size())}));
   }
 
@@ -151,33 +166,21 @@ class DunRunner {
     }
   }
 
-  // Writes to destination, or to standard output when it is empty. The
-  // source is kept whatever -f says: a result never takes its place.
-  void Write(const std::string& file, const std::string& destination,
-             std::initializer_list<std::span<const uint8_t>> pieces) {
-    if (destination.empty()) {
-      std::unique_ptr<WritableFile> out =
-          NewDescriptorFile(env_.stdout_fd, kStdoutName);
-      try {
-        for (std::span<const uint8_t> piece : pieces) out->Append(piece);
-      } catch (const FileError& e) {
-        throw CommandError(Failure::kCannotWrite,
-                           std::string("cannot write standard output: ") + e.what());
-      }
-      return;
+  // Writes standard output, or for standard input the path of -o; returns
+  // the name the report shows.
+  std::string WriteStream(std::initializer_list<std::span<const uint8_t>> pieces) {
+    if (!ToStdout() && options_.output) {
+      WriteOutput(env_.fs, *options_.output, pieces, Existing());
+      return *options_.output;
     }
-    if (!IsStdin(file) && SamePath(file, destination)) {
+    std::unique_ptr<WritableFile> out = NewDescriptorFile(env_.stdout_fd, kStdoutName);
+    try {
+      for (std::span<const uint8_t> piece : pieces) out->Append(piece);
+    } catch (const FileError& e) {
       throw CommandError(Failure::kCannotWrite,
-                         "the output '" + destination +
-                             "' would replace the source; name another with -o");
+                         std::string("cannot write standard output: ") + e.what());
     }
-    WriteOutput(env_.fs, destination, pieces,
-                options_.force ? ExistingFile::kReplace : ExistingFile::kKeep);
-  }
-
-  static bool SamePath(const std::string& a, const std::string& b) {
-    return std::filesystem::path(a).lexically_normal() ==
-           std::filesystem::path(b).lexically_normal();
+    return kStdoutName;
   }
 
   static std::string DisplayName(const std::string& file) {
