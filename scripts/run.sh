@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds a release and starts Dunra, optionally
+# with one file to compress (or, for a ".dun" file, to extract) at start.
+# Usage: bash scripts/run.sh [file]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+# The program starts in the caller's folder, so a relative file name works.
+cd "$root"
+bash scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target dunra
+program=$root/build/release/app/dunra
+cd "$OLDPWD"
+
+no_display() {
+  echo "Dunra is a window program and needs a graphical display: $1" >&2
+  echo "Run this from a desktop session, or over ssh -X." >&2
+  exit 1
+}
+if [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    :
+  elif [ -z "${DISPLAY:-}" ]; then
+    no_display "neither DISPLAY nor WAYLAND_DISPLAY is set."
+  elif ! xdpyinfo >/dev/null 2>&1; then
+    no_display "the X display '$DISPLAY' cannot be reached."
+  fi
+fi
+exec "$program" "$@"
