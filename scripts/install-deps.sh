@@ -15,6 +15,8 @@ packages=(
   xvfb xdotool x11-utils
   # desktop integration checks
   libglib2.0-bin shared-mime-info desktop-file-utils xdg-utils
+  # the manual page check
+  groff-base
 )
 
 missing=()
