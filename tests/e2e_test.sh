@@ -25,6 +25,8 @@ trap cleanup EXIT
 # A home and XDG folders of the test's own.
 mkdir -m 0700 "$work/home" "$work/runtime" "$work/config" "$work/data"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+# The program registers its file type under the data folder at every start.
+export XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Within a deadline in tenths of a second, waits until the command succeeds.
