@@ -115,10 +115,12 @@ KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
   // starts in it, and is stored again after a run moves the offsets.
   int32_t w = 0;
   while (w + 128 <= end) {
-    Ops::Copy64(out.literals + out.literal_count + (w - pos), y + w);
     const uint64_t equal = Ops::EqMask64(y + w, y + w + 1);
     const uint64_t equal_next =
         (equal >> 1) | (static_cast<uint64_t>(y[w + 64] == y[w + 65]) << 63);
+    // After the loads: a store the compiler must assume may alias them
+    // would otherwise sit between them.
+    Ops::Copy64(out.literals + out.literal_count + (w - pos), y + w);
     // A run starts where three bytes are equal and the one before differs.
     // Bit 0 needs no carry from the previous window: a run through w that
     // started earlier was handled there.
@@ -174,20 +176,21 @@ KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
     }
   }
 
-  // The last bytes, one at a time. The first run start to look for lies at
-  // w or later: the windows before w held none past pos.
-  int32_t search = w > pos ? w : pos;
+  // The last bytes, one at a time. The windows before w held no run start
+  // past pos, and stored y[pos..w) in place already.
+  int32_t stored = w > pos ? w : pos;
   while (pos < end) {
-    int32_t j = search;
+    int32_t j = stored;
     while (j + 2 < end && !(y[j] == y[j + 1] && y[j + 1] == y[j + 2])) ++j;
     if (j + 2 >= end) j = end;
-    std::memcpy(out.literals + out.literal_count, y + pos, j - pos);
+    std::memcpy(out.literals + out.literal_count + (stored - pos), y + stored,
+                j - stored);
     out.literal_count += j - pos;
     if (!CountLiterals(out, j - pos)) return kTooLarge;
     if (j == end) break;
     const int32_t k = RunEnd<Ops>(y, j + 3, end, y[j]);
     if (!EmitRun(out, y[j], k - j)) return kTooLarge;
-    pos = search = k;
+    pos = stored = k;
   }
 
   if (out.control_length + 1 > kKernelControlCap) return kTooLarge;
