@@ -54,7 +54,8 @@ type=$(gio info -a standard::content-type "$work/files/Report 1998.dun" |
   sed -n 's/^ *standard::content-type: //p')
 [ "$type" = application/x-dunra-compressed ] || fail "content type is '$type'"
 [ "$(xdg-mime query default "$type")" = dunra.desktop ] || fail "xdg-mime names another default"
-gio mime "$type" | grep -qF ": dunra.desktop" || fail "gio names another default"
+default=$(gio mime "$type")  # whole, before grep: grep -q may close the pipe early
+grep -qF ": dunra.desktop" <<<"$default" || fail "gio names another default: $default"
 
 # The desktop opens it: Dunra starts with the file and extracts it.
 rm "$work/files/Report 1998.txt"
