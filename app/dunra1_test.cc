@@ -290,13 +290,20 @@ void TForm1Test::BannerSetterIgnoresUnchangedText() {
   QCOMPARE(changed.count(), 2);
 }
 
+// The name is used whole, however long.
 void TForm1Test::DropOneFile() {
   TempFolder folder;
-  folder.Write("x.txt", kContent);
+  const std::string long_folder(200, 'f');
+  const std::string long_name = std::string(120, 'n') + ".txt";
+  QVERIFY(mkdir((folder / long_folder).c_str(), 0700) == 0);
+  folder.Write(long_folder + "/" + long_name, kContent);
   FakeServices services;
   TForm1 form(services.Get(), {});
-  QVERIFY(Drop(form, {QString::fromStdString(folder / "x.txt")}));
-  QCOMPARE(folder.Read("x.dun"), kCompressed);
+  const std::string path = folder / (long_folder + "/" + long_name);
+  QVERIFY(path.size() > 320);
+  QVERIFY(Drop(form, {QString::fromStdString(path)}));
+  QCOMPARE(folder.Read(long_folder + "/" + std::string(120, 'n') + ".dun"),
+           kCompressed);
   QCOMPARE(services.animation.compressFrame, 1);
 }
 
