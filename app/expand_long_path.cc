@@ -5,10 +5,10 @@ namespace dunra {
 std::string ExpandLongPath(std::string path, DirectoryLookup& lookup) {
   if (!path.empty() && path[0] != '/') {
     std::string folder = lookup.CurrentFolder();
-    if (!folder.empty()) {
-      if (folder.back() != '/') folder += '/';
-      path = folder + path;
-    }
+    // Expanded as it stands, a relative path would come out under the root.
+    if (folder.empty()) return path;
+    if (folder.back() != '/') folder += '/';
+    path = folder + path;
   }
   std::string prefix = std::move(path);
   std::string result;

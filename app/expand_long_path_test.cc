@@ -71,6 +71,8 @@ TEST(ExpandLongPathTest, RelativePathIsMadeAbsolute) {
   EXPECT_EQ(ExpandLongPath("missing.txt", lookup), "/home/ann/missing.txt");
   lookup.SetCurrentFolder("/");
   EXPECT_EQ(ExpandLongPath("home", lookup), "/home");
+  lookup.SetCurrentFolder("");  // the current folder is gone
+  EXPECT_EQ(ExpandLongPath("home", lookup), "home");
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ class DirectoryLookup {
   // there is no entry.
   virtual std::optional<std::string> StoredName(const std::string& path) = 0;
 
-  // The absolute path of the current folder, or empty when it is unknown.
+  // The absolute path of the current folder, or empty when it is unknown
+  // (removed, or out of reach).
   virtual std::string CurrentFolder() = 0;
 };
 

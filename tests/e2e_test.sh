@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End to end: starts the real program under a virtual X server with one file
-# as its argument (behind one of the toolkit's own options, which must not
-# count), waits for the compressed file, closes the window the way a person
-# would by clicking its Exit button, and checks the output's bytes and the
-# exit status. A virtual X server has no window manager, so the window keeps
-# its own position and nothing honours Alt+F4.
+# name, relative to its current folder, as its argument (behind one of the
+# toolkit's own options, which must not count), waits for the compressed
+# file, closes the window the way a person would by clicking its Exit
+# button, and checks the output's bytes and the exit status. A virtual X
+# server has no window manager, so the window keeps its own position and
+# nothing honours Alt+F4.
 # Usage: e2e_test.sh path/to/dunra
 set -euo pipefail
 dunra=$1
@@ -46,7 +47,8 @@ wait_for 100 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/
 export DISPLAY=:$(head -n1 "$work/display")
 
 printf 'ABBBBC' >"$work/data/x.txt"
-"$dunra" -style Fusion "$work/data/x.txt" >"$work/dunra.log" 2>&1 &
+# A name relative to the current folder, as a person types it.
+(cd "$work/data" && exec "$dunra" -style Fusion x.txt) >"$work/dunra.log" 2>&1 &
 dunra_pid=$!
 
 wait_for 600 test -s "$work/data/x.dun" || { echo "no x.dun appeared"; cat "$work/dunra.log"; exit 1; }
