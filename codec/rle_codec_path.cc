@@ -13,6 +13,9 @@ bool IsSupported(CodecPath path) {
       return __builtin_cpu_supports("avx512f") &&
              __builtin_cpu_supports("avx512bw") &&
              __builtin_cpu_supports("avx512vl") &&
+             __builtin_cpu_supports("avx512vbmi") &&
+             __builtin_cpu_supports("avx512vbmi2") &&
+             __builtin_cpu_supports("popcnt") &&
              __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
 #endif
     default:

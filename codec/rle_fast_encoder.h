@@ -100,6 +100,52 @@ inline int32_t RunEnd(const uint8_t* y, int32_t k, int32_t end, uint8_t v) {
   return k;
 }
 
+// What Ops::CodeDenseWindow did: runs coded (0 when it left the window
+// alone), literals stored, and the window offset after the last run.
+struct DenseWindowResult {
+  int runs;
+  int literals;
+  int end;
+};
+
+// The same as the AVX-512 kernels' CodeDenseWindow (see there), one run
+// at a time but without a branch per run: the checks are gathered and the
+// work thrown away when one fails. It also leaves to the caller windows
+// with more than 7 literals between two runs, so that 8-byte copies do.
+template <class Ops>
+DenseWindowResult CodeDenseWindowByRun(const uint8_t* yw, uint64_t equal,
+                                       uint64_t starts, int pending,
+                                       uint8_t* control, uint8_t* literals) {
+  uint64_t run_last = ~equal & (equal << 1) & (equal << 2);
+  if (run_last == 0) return {0, 0, 0};
+  // The first run carries the pending count; its literals are stored.
+  int start = __builtin_ctzll(starts), last = __builtin_ctzll(run_last);
+  starts &= starts - 1;
+  run_last &= run_last - 1;
+  int length = last - start + 1;  // 3 or more
+  int unfit = length & ~7;        // non-zero when length > 7
+  control[0] = static_cast<uint8_t>(pending + 32 * length);
+  literals[0] = yw[start];
+  int runs = 1, literal_count = 1;
+  while (run_last != 0) {
+    const int previous_last = last;
+    start = __builtin_ctzll(starts);
+    last = __builtin_ctzll(run_last);
+    starts &= starts - 1;
+    run_last &= run_last - 1;
+    length = last - start + 1;
+    // The literals after the previous run, up to and with this run's byte;
+    // also the count this run carries.
+    const int carried = start - previous_last;  // 1 or more
+    unfit |= (length & ~7) | ((carried - 1) & ~7);
+    control[runs++] = static_cast<uint8_t>(carried + 32 * length);
+    std::memcpy(literals + literal_count, yw + previous_last + 1, 8);
+    literal_count += carried;
+  }
+  if (unfit != 0) return {0, 0, 0};
+  return {runs, literal_count, last + 1};
+}
+
 template <class Ops>
 KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
                               uint8_t* control, uint8_t* literals) {
@@ -115,6 +161,19 @@ KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
   // starts in it, and is stored again after a run moves the offsets.
   int32_t w = 0;
   while (w + 128 <= end) {
+    {
+      // Windows without three equal bytes in a row are literals only.
+      const uint8_t* p = y + w;
+      const uint8_t* const last = y + (end - 128);
+      uint8_t* l = out.literals + out.literal_count + (w - pos);
+      while (p <= last && !Ops::HasTriple64(p)) {
+        Ops::Copy64(l, p);
+        p += 64;
+        l += 64;
+      }
+      w = static_cast<int32_t>(p - y);
+      if (p > last) break;
+    }
     const uint64_t equal = Ops::EqMask64(y + w, y + w + 1);
     const uint64_t equal_next =
         (equal >> 1) | (static_cast<uint64_t>(y[w + 64] == y[w + 65]) << 63);
@@ -123,13 +182,45 @@ KernelEncodeResult EncodeWith(const uint8_t* content, int32_t n,
     Ops::Copy64(out.literals + out.literal_count + (w - pos), y + w);
     // A run starts where three bytes are equal and the one before differs.
     // Bit 0 needs no carry from the previous window: a run through w that
-    // started earlier was handled there.
+    // started earlier was handled there. Not 0, as the window holds three
+    // equal bytes in a row.
     uint64_t starts = equal & equal_next & ~(equal << 1);
-    if (starts == 0) {
-      w += 64;
-      continue;
-    }
     const uint64_t last_of_stretch = ~equal;
+    {
+      // Literals up to the first run, then, where they fit, every run of
+      // the window together.
+      const int32_t j = w + __builtin_ctzll(starts);
+      if (j != pos) {
+        out.literal_count += j - pos;
+        if (!CountLiterals(out, j - pos)) return kTooLarge;
+        pos = j;
+      }
+      if (out.pending != 0 && out.control_length + 64 <= kKernelControlCap) {
+        DenseWindowResult r;
+        if constexpr (Ops::kCodesDenseWindows) {
+          r = Ops::CodeDenseWindow(y + w, equal, starts, out.pending,
+                                   out.control + out.control_length,
+                                   out.literals + out.literal_count);
+        } else {
+          r = CodeDenseWindowByRun<Ops>(y + w, equal, starts, out.pending,
+                                        out.control + out.control_length,
+                                        out.literals + out.literal_count);
+        }
+        if (r.runs != 0) {
+          out.control_length += r.runs;
+          out.literal_count += r.literals;
+          out.pending = 1;
+          pos = w + r.end;
+          if ((r.end == 64 ? 0 : starts >> r.end) == 0) {
+            Ops::Copy64(out.literals + out.literal_count, y + pos);
+            w += 64;
+          } else {
+            w = pos;  // a run leaves the window: the next one starts here
+          }
+          continue;
+        }
+      }
+    }
     bool left_window = false;
     do {
       const int bit = __builtin_ctzll(starts);

@@ -12,6 +12,7 @@ namespace dunra::fast {
 namespace {
 
 struct Avx2Ops {
+  static constexpr bool kCodesDenseWindows = false;
   static __m256i Load(const uint8_t* p) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
   }
@@ -23,6 +24,16 @@ struct Avx2Ops {
   }
   static uint64_t EqMask64(const uint8_t* a, const uint8_t* b) {
     return Mask32(Load(a), Load(b)) | Mask32(Load(a + 32), Load(b + 32)) << 32;
+  }
+  // Whether some p[i] == p[i + 1] == p[i + 2], i < 64.
+  static bool HasTriple64(const uint8_t* p) {
+    const __m256i b0 = Load(p + 1), b1 = Load(p + 33);
+    const __m256i t0 = _mm256_and_si256(_mm256_cmpeq_epi8(Load(p), b0),
+                                        _mm256_cmpeq_epi8(b0, Load(p + 2)));
+    const __m256i t1 = _mm256_and_si256(_mm256_cmpeq_epi8(Load(p + 32), b1),
+                                        _mm256_cmpeq_epi8(b1, Load(p + 34)));
+    const __m256i any = _mm256_or_si256(t0, t1);
+    return !_mm256_testz_si256(any, any);
   }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     const __m256i s = _mm256_set1_epi8(static_cast<char>(v));

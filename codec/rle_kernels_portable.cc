@@ -17,6 +17,7 @@ namespace {
 #if defined(__SSE2__)
 
 struct PortableOps {
+  static constexpr bool kCodesDenseWindows = false;
   static __m128i Load(const uint8_t* p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
   }
@@ -30,6 +31,16 @@ struct PortableOps {
     return Mask16(Load(a), Load(b)) | Mask16(Load(a + 16), Load(b + 16)) << 16 |
            Mask16(Load(a + 32), Load(b + 32)) << 32 |
            Mask16(Load(a + 48), Load(b + 48)) << 48;
+  }
+  // Whether some p[i] == p[i + 1] == p[i + 2], i < 64.
+  static bool HasTriple64(const uint8_t* p) {
+    __m128i any = _mm_setzero_si128();
+    for (int i = 0; i < 64; i += 16) {
+      const __m128i b = Load(p + i + 1);
+      any = _mm_or_si128(any, _mm_and_si128(_mm_cmpeq_epi8(Load(p + i), b),
+                                            _mm_cmpeq_epi8(b, Load(p + i + 2))));
+    }
+    return _mm_movemask_epi8(any) != 0;
   }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     const __m128i s = _mm_set1_epi8(static_cast<char>(v));
@@ -60,10 +71,14 @@ struct PortableOps {
 #else
 
 struct PortableOps {
+  static constexpr bool kCodesDenseWindows = false;
   static uint64_t EqMask64(const uint8_t* a, const uint8_t* b) {
     uint64_t mask = 0;
     for (int i = 0; i < 64; ++i) mask |= static_cast<uint64_t>(a[i] == b[i]) << i;
     return mask;
+  }
+  static bool HasTriple64(const uint8_t* p) {
+    return (EqMask64(p, p + 1) & EqMask64(p + 1, p + 2)) != 0;
   }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     uint64_t mask = 0;
