@@ -68,6 +68,16 @@ QPushButton* CommandButton(const char* caption, QWidget* parent) {
 
 }  // namespace
 
+std::string DroppedPath(const QUrl& url) {
+  if (!url.host().isEmpty()) {
+    return QFile::encodeName(url.toLocalFile()).toStdString();
+  }
+  // The name's own bytes, whole: bytes that are not UTF-8 stay
+  // percent-encoded in the URL, where a QString would lose them.
+  return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+      .toStdString();
+}
+
 TForm1::TForm1(const FormServices& services,
                const std::vector<std::string>& arguments, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint |
@@ -194,9 +204,7 @@ void TForm1::Image2MouseDown() {
 void TForm1::WMDropFiles(const QList<QUrl>& urls) {
   for (const QUrl& url : urls) {
     if (!url.isLocalFile()) continue;
-    // The name as the system spells it, whole, with no rewriting.
-    DispatchByExtension(QFile::encodeName(url.toLocalFile()).toStdString(),
-                        *this);
+    DispatchByExtension(DroppedPath(url), *this);
     return;
   }
 }

@@ -98,6 +98,10 @@ class TForm1 : public QWidget, public CommandTarget {
   std::unique_ptr<FileCommands> commands_;
 };
 
+// The path of a dropped local file as the system spells it, whatever its
+// encoding and length.
+std::string DroppedPath(const QUrl& url);
+
 // The one main window while the program runs; null before and after.
 extern TForm1* Form1;
 

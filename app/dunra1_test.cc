@@ -76,6 +76,7 @@ class TForm1Test : public QObject {
   void BannerSetterIgnoresUnchangedText();
   void DropOneFile();
   void DropThreeFilesHandlesTheFirst();
+  void DropNameThatIsNotUtf8();
   void DropWithoutLocalFileDoesNothing();
   void ArgumentDispatchTable();
   void ArgumentRunsBeforeTheWindowShows();
@@ -323,6 +324,22 @@ void TForm1Test::DropThreeFilesHandlesTheFirst() {
                                "third.txt"}));
   QCOMPARE(services.animation.extractFrame, 1);
   QVERIFY(services.message_box.shown.empty());
+}
+
+// A name that is not UTF-8 reaches the command with its own bytes.
+void TForm1Test::DropNameThatIsNotUtf8() {
+  TempFolder folder;
+  const std::string name = "caf\xE9 100%.txt";  // Latin-1
+  folder.Write(name, kContent);
+  const QByteArray path = QByteArray::fromStdString(folder / name);
+  const QUrl url = QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+  QCOMPARE(DroppedPath(url), folder / name);
+  QCOMPARE(DroppedPath(QUrl::fromLocalFile("/tmp/a b/\u00e4.dun")),
+           std::string("/tmp/a b/\u00e4.dun"));
+  FakeServices services;
+  TForm1 form(services.Get(), {});
+  form.WMDropFiles({url});
+  QCOMPARE(folder.Read("caf\xE9 100%.dun"), kCompressed);
 }
 
 void TForm1Test::DropWithoutLocalFileDoesNothing() {
