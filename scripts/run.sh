@@ -17,11 +17,11 @@ no_display() {
   echo "Run this from a desktop session, or over ssh -X." >&2
   exit 1
 }
+# Dunra draws through X11 (XWayland on a Wayland desktop); QT_QPA_PLATFORM
+# chooses another way.
 if [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  if [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    :
-  elif [ -z "${DISPLAY:-}" ]; then
-    no_display "neither DISPLAY nor WAYLAND_DISPLAY is set."
+  if [ -z "${DISPLAY:-}" ]; then
+    no_display "DISPLAY is not set."
   elif ! xdpyinfo >/dev/null 2>&1; then
     no_display "the X display '$DISPLAY' cannot be reached."
   fi
