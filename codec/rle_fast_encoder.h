@@ -92,8 +92,9 @@ inline bool EmitRun(EncoderOutput& out, uint8_t v, int32_t length) {
 template <class Ops>
 inline int32_t RunEnd(const uint8_t* y, int32_t k, int32_t end, uint8_t v) {
   while (k + 64 <= end) {
-    const uint64_t differs = ~Ops::EqByteMask64(y + k, v);
-    if (differs != 0) return k + __builtin_ctzll(differs);
+    if (!Ops::AllEqual64(y + k, v)) {
+      return k + __builtin_ctzll(~Ops::EqByteMask64(y + k, v));
+    }
     k += 64;
   }
   while (k < end && y[k] == v) ++k;

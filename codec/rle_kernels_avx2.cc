@@ -35,6 +35,12 @@ struct Avx2Ops {
     const __m256i any = _mm256_or_si256(t0, t1);
     return !_mm256_testz_si256(any, any);
   }
+  static bool AllEqual64(const uint8_t* a, uint8_t v) {
+    const __m256i s = _mm256_set1_epi8(static_cast<char>(v));
+    const __m256i all =
+        _mm256_and_si256(_mm256_cmpeq_epi8(Load(a), s), _mm256_cmpeq_epi8(Load(a + 32), s));
+    return _mm256_movemask_epi8(all) == -1;
+  }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     const __m256i s = _mm256_set1_epi8(static_cast<char>(v));
     return Mask32(Load(a), s) | Mask32(Load(a + 32), s) << 32;

@@ -79,6 +79,9 @@ struct Avx512Ops {
     return _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(Load(p), b), b,
                                        Load(p + 2)) != 0;
   }
+  static bool AllEqual64(const uint8_t* a, uint8_t v) {
+    return EqByteMask64(a, v) == ~uint64_t{0};
+  }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     return _mm512_cmpeq_epi8_mask(Load(a), _mm512_set1_epi8(static_cast<char>(v)));
   }

@@ -42,6 +42,13 @@ struct PortableOps {
     }
     return _mm_movemask_epi8(any) != 0;
   }
+  static bool AllEqual64(const uint8_t* a, uint8_t v) {
+    const __m128i s = _mm_set1_epi8(static_cast<char>(v));
+    const __m128i all = _mm_and_si128(
+        _mm_and_si128(_mm_cmpeq_epi8(Load(a), s), _mm_cmpeq_epi8(Load(a + 16), s)),
+        _mm_and_si128(_mm_cmpeq_epi8(Load(a + 32), s), _mm_cmpeq_epi8(Load(a + 48), s)));
+    return _mm_movemask_epi8(all) == 0xFFFF;
+  }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     const __m128i s = _mm_set1_epi8(static_cast<char>(v));
     return Mask16(Load(a), s) | Mask16(Load(a + 16), s) << 16 |
@@ -79,6 +86,9 @@ struct PortableOps {
   }
   static bool HasTriple64(const uint8_t* p) {
     return (EqMask64(p, p + 1) & EqMask64(p + 1, p + 2)) != 0;
+  }
+  static bool AllEqual64(const uint8_t* a, uint8_t v) {
+    return EqByteMask64(a, v) == ~uint64_t{0};
   }
   static uint64_t EqByteMask64(const uint8_t* a, uint8_t v) {
     uint64_t mask = 0;
