@@ -21,21 +21,80 @@ namespace {
 // plus a fill of up to 254 bytes rounded up to whole 64-byte blocks.
 constexpr int32_t kDecodeMargin = 320;
 
-template <class Ops>
-const char* DecodeWith(const uint8_t* control, size_t control_length,
-                       const uint8_t* literals, size_t literal_count,
-                       int32_t content_size, uint8_t* out) {
-  const int32_t body = content_size - 1;  // bytes the control stream makes
+// One fully checked step: the byte-at-a-time decoder's, failure for
+// failure.
+struct CheckedDecoder {
+  const uint8_t* control;
+  size_t control_length;
+  const uint8_t* literals;
+  size_t literal_count;
+  int32_t body;  // bytes the control stream makes
+  uint8_t* out;
   size_t cc = 0;  // control cursor
   size_t lc = 0;  // literal cursor
   int32_t count = 0;
 
-  if (body > kDecodeMargin) {
+  const char* Step() {
+    if (cc >= control_length) return "control stream ends early";
+    const uint8_t b = control[cc++];
+    int32_t literal_part = b & 31;
+    if (literal_part > body - count) literal_part = body - count;
+    if (static_cast<size_t>(literal_part) > literal_count - lc) {
+      return "literal stream ends early";
+    }
+    if (literal_part > 0) {  // literals may be null when empty
+      std::memcpy(out + count, literals + lc, literal_part);
+      lc += literal_part;
+      count += literal_part;
+    }
+    if (b == 31) return nullptr;
+    int32_t run;
+    if (b >= 32) {
+      run = b >> 5;
+    } else {
+      if (cc >= control_length) return "run-length byte missing";
+      run = control[cc++];
+    }
+    if (run == 0) return "run length of zero";
+    if (lc == 0) return "run before any literal";
+    if (run - 1 > body - count) return "run passes the content's end";
+    std::memset(out + count, literals[lc - 1], run - 1);
+    count += run - 1;
+    return nullptr;
+  }
+};
+
+template <class Ops>
+const char* DecodeWith(const uint8_t* control, size_t control_length,
+                       const uint8_t* literals, size_t literal_count,
+                       int32_t content_size, uint8_t* out) {
+  CheckedDecoder d{control, control_length, literals, literal_count,
+                   content_size - 1, out};
+  // Checked until the first literal is out, so that every later run has
+  // its byte.
+  while (d.count < d.body && d.lc == 0) {
+    if (const char* fault = d.Step()) return fault;
+  }
+
+  if (d.body > kDecodeMargin) {
+    const int32_t body = d.body;
     const int32_t fast_end = body - kDecodeMargin;
+    size_t cc = d.cc, lc = d.lc;
+    int32_t count = d.count;
     while (count <= fast_end && cc + 2 <= control_length &&
            lc + 64 <= literal_count) {
       const uint8_t b = control[cc];
-      if (b == 31) {
+      if (b >= 32) {
+        // Short-run byte: literals, then the last of them (b >> 5) - 1
+        // more times, at most 6: one 8-byte store.
+        ++cc;
+        Ops::Copy32(out + count, literals + lc);
+        lc += b & 31;
+        count += b & 31;
+        const uint64_t repeated = 0x0101010101010101ull * literals[lc - 1];
+        std::memcpy(out + count, &repeated, 8);
+        count += (b >> 5) - 1;
+      } else if (b == 31) {
         // A stretch of literals-only bytes: one block copy.
         int32_t k = 1;
         if (cc + 64 <= control_length) {
@@ -55,51 +114,28 @@ const char* DecodeWith(const uint8_t* control, size_t control_length,
         cc += k;
         lc += bytes;
         count += bytes;
-        continue;
+      } else {
+        // Long-run byte and its run-length byte.
+        cc += 2;
+        Ops::Copy32(out + count, literals + lc);
+        lc += b;
+        count += b;
+        const int32_t run = control[cc - 1];
+        if (run == 0) return "run length of zero";
+        Ops::Fill(out + count, literals[lc - 1], run - 1);
+        count += run - 1;
       }
-      ++cc;
-      const int32_t literal_part = b & 31;
-      Ops::Copy32(out + count, literals + lc);
-      lc += literal_part;
-      count += literal_part;
-      const int32_t run = b >= 32 ? b >> 5 : control[cc++];
-      if (run == 0) return "run length of zero";
-      if (lc == 0) return "run before any literal";
-      Ops::Fill(out + count, literals[lc - 1], run - 1);
-      count += run - 1;
     }
+    d.cc = cc;
+    d.lc = lc;
+    d.count = count;
   }
 
-  // Checked steps for the rest.
-  while (count < body) {
-    if (cc >= control_length) return "control stream ends early";
-    const uint8_t b = control[cc++];
-    int32_t literal_part = b & 31;
-    if (literal_part > body - count) literal_part = body - count;
-    if (static_cast<size_t>(literal_part) > literal_count - lc) {
-      return "literal stream ends early";
-    }
-    if (literal_part > 0) {  // literals may be null when empty
-      std::memcpy(out + count, literals + lc, literal_part);
-      lc += literal_part;
-      count += literal_part;
-    }
-    if (b == 31) continue;
-    int32_t run;
-    if (b >= 32) {
-      run = b >> 5;
-    } else {
-      if (cc >= control_length) return "run-length byte missing";
-      run = control[cc++];
-    }
-    if (run == 0) return "run length of zero";
-    if (lc == 0) return "run before any literal";
-    if (run - 1 > body - count) return "run passes the content's end";
-    std::memset(out + count, literals[lc - 1], run - 1);
-    count += run - 1;
+  while (d.count < d.body) {
+    if (const char* fault = d.Step()) return fault;
   }
-  if (lc >= literal_count) return "final literal missing";
-  out[count] = literals[lc];
+  if (d.lc >= literal_count) return "final literal missing";
+  out[d.count] = literals[d.lc];
   return nullptr;
 }
 
