@@ -10,7 +10,9 @@
 #include <lz4.h>
 #include <zstd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <span>
@@ -58,6 +60,32 @@ Prepared Prepare(BenchInput input) {
   p.header_and_control = parts.header_and_control;
   p.literals = parts.literals;
   p.out.resize(content.size() + 1);
+  // Measure nothing that is wrong: every path must write the readable
+  // encoder's streams and read the content back.
+  const EncodedLengths expected = reference::EncodeRunLength(
+      content.data(), p.n, p.header_buffer.data(), p.literal_buffer.data());
+  const Bytes expected_control(p.header_buffer.begin() + kHeaderSize,
+                               p.header_buffer.begin() + kHeaderSize + expected.control_length);
+  const Bytes expected_literals(p.literal_buffer.begin(),
+                                p.literal_buffer.begin() + expected.literal_count);
+  for (CodecPath path : fast::kAllCodecPaths) {
+    if (!fast::IsSupported(path)) continue;
+    Bytes header(kHeaderBufferSize), literals(content.size() + 1);
+    const EncodedLengths got =
+        fast::EncodeRunLength(content.data(), p.n, header.data(), literals.data(), path);
+    const bool same_streams =
+        got.control_length == expected.control_length &&
+        got.literal_count == expected.literal_count &&
+        std::equal(expected_control.begin(), expected_control.end(),
+                   header.begin() + kHeaderSize) &&
+        std::equal(expected_literals.begin(), expected_literals.end(), literals.begin());
+    if (!same_streams ||
+        fast::DecodeStreams(p.header_and_control, p.literals, path).content != content) {
+      std::fprintf(stderr, "%s: the %s path differs from the readable codec\n",
+                   p.input.name.c_str(), fast::CodecPathName(path));
+      std::exit(1);
+    }
+  }
 
   p.lz4.resize(LZ4_compressBound(p.n));
   p.lz4_size = LZ4_compress_default(reinterpret_cast<const char*>(content.data()),
