@@ -102,10 +102,9 @@ const char* DecodeWith(const uint8_t* control, size_t control_length,
           k = others == 0 ? 64 : __builtin_ctzll(others);
         }
         const int32_t out_room = (body - 64 - count) / 31;
-        const int32_t literal_room =
-            static_cast<int32_t>((literal_count - 64 - lc) / 31);
+        const size_t literal_room = (literal_count - 64 - lc) / 31;
         if (k > out_room) k = out_room;
-        if (k > literal_room) k = literal_room;
+        if (static_cast<size_t>(k) > literal_room) k = static_cast<int32_t>(literal_room);
         if (k <= 0) break;
         const int32_t bytes = 31 * k;
         for (int32_t i = 0; i < bytes; i += 64) {
