@@ -8,7 +8,8 @@ bool IsSupported(CodecPath path) {
       return true;
 #if defined(DUNRA_HAVE_X86_KERNELS)
     case CodecPath::kAvx2:
-      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
+      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+             __builtin_cpu_supports("popcnt");
     case CodecPath::kAvx512:
       return __builtin_cpu_supports("avx512f") &&
              __builtin_cpu_supports("avx512bw") &&

@@ -142,14 +142,19 @@ TEST(FastCodec, MatchesReferenceForOneRunAtEveryOffset) {
   }
 }
 
-TEST(FastCodec, MatchesReferenceForTwoRunsSharingAWindow) {
+TEST(FastCodec, MatchesReferenceForRunsSharingAWindow) {
+  // Gaps around the 7 and 30 literals that decide whether a window's runs
+  // can be coded together, lengths around the short-run limit.
   for (int first = 3; first <= 9; ++first) {
     for (int gap = 0; gap <= 33; ++gap) {
       for (int second : {3, 7, 8, 40, 300}) {
         for (int prefix : {0, 29, 30, 60, 61}) {
-          ExpectSameBothWays(Join({Filler(prefix), Bytes(first, 0xFF),
-                                   Filler(gap, 3), Bytes(second, 0xFE),
-                                   Filler(200, 9)}));
+          for (int third_gap : {-1, 0, 30}) {
+            const Bytes third = third_gap < 0 ? Bytes{}
+                                              : Join({Filler(third_gap, 5), Bytes(3, 0xFD)});
+            ExpectSameBothWays(Join({Filler(prefix), Bytes(first, 0xFF), Filler(gap, 3),
+                                     Bytes(second, 0xFE), third, Filler(200, 9)}));
+          }
         }
       }
     }
