@@ -18,7 +18,8 @@ namespace dunra::fast {
 namespace {
 
 // Output room an unchecked step may need past its position: 31 literals
-// plus a fill of up to 254 bytes rounded up to whole 64-byte blocks.
+// plus a fill of up to 254 bytes rounded up to whole blocks (256), or a
+// block copy's 63 bytes of overshoot.
 constexpr int32_t kDecodeMargin = 320;
 
 // One fully checked step: the byte-at-a-time decoder's, failure for
