@@ -56,11 +56,6 @@ void BannerTimerTest::AStartUpCommandsSequencePlaysFirstThenTheIdleAnimation() {
 }  // namespace
 }  // namespace dunra
 
-int main(int argc, char** argv) {
-  dunra::IsolateTestEnvironment();
-  QApplication application(argc, argv);
-  dunra::BannerTimerTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+DUNRA_QTEST_MAIN(dunra::BannerTimerTest)
 
 #include "banner_timer_test.moc"

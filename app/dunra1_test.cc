@@ -419,11 +419,6 @@ void TForm1Test::FailedRegistrationStopsTheConstructor() {
 }  // namespace
 }  // namespace dunra
 
-int main(int argc, char** argv) {
-  dunra::IsolateTestEnvironment();
-  QApplication application(argc, argv);
-  dunra::TForm1Test test;
-  return QTest::qExec(&test, argc, argv);
-}
+DUNRA_QTEST_MAIN(dunra::TForm1Test)
 
 #include "dunra1_test.moc"

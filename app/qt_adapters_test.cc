@@ -137,11 +137,6 @@ void QtAdaptersTest::CancelledOpenDialogKeepsItsFileName() {
 }  // namespace
 }  // namespace dunra
 
-int main(int argc, char** argv) {
-  dunra::IsolateTestEnvironment();
-  QApplication application(argc, argv);
-  dunra::QtAdaptersTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+DUNRA_QTEST_MAIN(dunra::QtAdaptersTest)
 
 #include "qt_adapters_test.moc"

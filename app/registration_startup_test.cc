@@ -116,11 +116,6 @@ void RegistrationStartupTest::TheRegistrationIsWrittenBeforeTheWindowShows() {
 }  // namespace
 }  // namespace dunra
 
-int main(int argc, char** argv) {
-  dunra::IsolateTestEnvironment();
-  QApplication application(argc, argv);
-  dunra::RegistrationStartupTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+DUNRA_QTEST_MAIN(dunra::RegistrationStartupTest)
 
 #include "registration_startup_test.moc"

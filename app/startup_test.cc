@@ -61,11 +61,6 @@ void StartupTest::EscapingExceptionIsShownAndTheWindowNeverAppears() {
 }  // namespace
 }  // namespace dunra
 
-int main(int argc, char** argv) {
-  dunra::IsolateTestEnvironment();
-  QApplication application(argc, argv);
-  dunra::StartupTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+DUNRA_QTEST_MAIN(dunra::StartupTest)
 
 #include "startup_test.moc"

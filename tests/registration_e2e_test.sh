@@ -26,14 +26,7 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/confi
 unset DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP DESKTOP_SESSION WAYLAND_DISPLAY DISPLAY
 data=$XDG_DATA_HOME
 
-wait_for() {
-  local tenths=$1; shift
-  for ((i = 0; i < tenths; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 fail() { echo "registration e2e: $*"; cat "$work/dunra.log" 2>/dev/null || true; exit 1; }
 
 # One start, with a file to compress: the registration comes first.
