@@ -96,17 +96,27 @@ const char* DecodeWith(const uint8_t* control, size_t control_length,
         std::memcpy(out + count, &repeated, 8);
         count += (b >> 5) - 1;
       } else if (b == 31) {
+        if (control[cc + 1] != 31) {
+          // A lone literals-only byte.
+          ++cc;
+          Ops::Copy32(out + count, literals + lc);
+          lc += 31;
+          count += 31;
+          continue;
+        }
         // A stretch of literals-only bytes: one block copy.
-        int32_t k = 1;
+        int32_t k = 2;
         if (cc + 64 <= control_length) {
           const uint64_t others = ~Ops::EqByteMask64(control + cc, 31);
           k = others == 0 ? 64 : __builtin_ctzll(others);
         }
-        const int32_t out_room = (body - 64 - count) / 31;
-        const size_t literal_room = (literal_count - 64 - lc) / 31;
-        if (k > out_room) k = out_room;
-        if (static_cast<size_t>(k) > literal_room) k = static_cast<int32_t>(literal_room);
-        if (k <= 0) break;
+        if (count + 31 * k + 64 > body || lc + 31 * k + 64 > literal_count) {
+          const int32_t out_room = (body - 64 - count) / 31;
+          const size_t literal_room = (literal_count - 64 - lc) / 31;
+          if (k > out_room) k = out_room;
+          if (static_cast<size_t>(k) > literal_room) k = static_cast<int32_t>(literal_room);
+          if (k <= 0) break;
+        }
         const int32_t bytes = 31 * k;
         for (int32_t i = 0; i < bytes; i += 64) {
           Ops::Copy64(out + count + i, literals + lc + i);
