@@ -104,8 +104,16 @@ const char* DecodeWith(const uint8_t* control, size_t control_length,
           count += 31;
           continue;
         }
+        if (cc + 3 <= control_length && control[cc + 2] != 31) {
+          // Two: still cheaper than finding the stretch's end.
+          cc += 2;
+          Ops::Copy64(out + count, literals + lc);
+          lc += 62;
+          count += 62;
+          continue;
+        }
         // A stretch of literals-only bytes: one block copy.
-        int32_t k = 2;
+        int32_t k = cc + 3 <= control_length ? 3 : 2;
         if (cc + 64 <= control_length) {
           const uint64_t others = ~Ops::EqByteMask64(control + cc, 31);
           k = others == 0 ? 64 : __builtin_ctzll(others);
