@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -10,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSysInfo>
 #include <QTimer>
 
 #include "app/banner.h"
@@ -68,10 +68,17 @@ QPushButton* CommandButton(const char* caption, QWidget* parent) {
 
 }  // namespace
 
+bool IsLocalFileUrl(const QUrl& url) {
+  if (!url.isLocalFile()) return false;
+  // file://localhost/... and file://<this machine>/... name local files
+  // too; a file of another machine is none.
+  const QString host = url.host();
+  return host.isEmpty() ||
+         host.compare(u"localhost", Qt::CaseInsensitive) == 0 ||
+         host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0;
+}
+
 std::string DroppedPath(const QUrl& url) {
-  if (!url.host().isEmpty()) {
-    return QFile::encodeName(url.toLocalFile()).toStdString();
-  }
   // The name's own bytes, whole: bytes that are not UTF-8 stay
   // percent-encoded in the URL, where a QString would lose them.
   return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
@@ -203,7 +210,7 @@ void TForm1::Image2MouseDown() {
 
 void TForm1::WMDropFiles(const QList<QUrl>& urls) {
   for (const QUrl& url : urls) {
-    if (!url.isLocalFile()) continue;
+    if (!IsLocalFileUrl(url)) continue;
     DispatchByExtension(DroppedPath(url), *this);
     return;
   }
@@ -214,7 +221,7 @@ namespace {
 bool HoldsLocalFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return false;
   for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile()) return true;
+    if (IsLocalFileUrl(url)) return true;
   }
   return false;
 }

@@ -98,6 +98,8 @@ class TForm1 : public QWidget, public CommandTarget {
   std::unique_ptr<FileCommands> commands_;
 };
 
+// Whether a dropped URL names a file of this machine.
+bool IsLocalFileUrl(const QUrl& url);
 // The path of a dropped local file as the system spells it, whatever its
 // encoding and length.
 std::string DroppedPath(const QUrl& url);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -78,6 +79,7 @@ class TForm1Test : public QObject {
   void DropThreeFilesHandlesTheFirst();
   void DropNameThatIsNotUtf8();
   void DropWithoutLocalFileDoesNothing();
+  void DropUrlNamingThisMachine();
   void ArgumentDispatchTable();
   void ArgumentRunsBeforeTheWindowShows();
   void NoOrManyArgumentsDispatchNothing();
@@ -348,6 +350,24 @@ void TForm1Test::DropWithoutLocalFileDoesNothing() {
   QVERIFY(!Drop(form, {"https://example.invalid/a.dun"}));
   form.WMDropFiles({QUrl("https://example.invalid/a.dun")});
   QCOMPARE(MemoText(form), std::string(kInitialMemo));
+  QVERIFY(services.message_box.shown.empty());
+}
+
+// file://localhost/... and file://<host name>/... are files of this
+// machine; a file of another machine is no local file.
+void TForm1Test::DropUrlNamingThisMachine() {
+  TempFolder folder;
+  folder.Write("a.txt", kContent);
+  folder.Write("b.txt", kContent);
+  const QString a = QString::fromStdString(folder / "a.txt");
+  const QString b = QString::fromStdString(folder / "b.txt");
+  FakeServices services;
+  TForm1 form(services.Get(), {});
+  QVERIFY(!Drop(form, {"file://elsewhere.invalid" + a}));
+  QVERIFY(Drop(form, {"file://elsewhere.invalid" + b, "file://localhost" + a}));
+  QCOMPARE(folder.Read("a.dun"), kCompressed);
+  QVERIFY(Drop(form, {"file://" + QSysInfo::machineHostName() + b}));
+  QCOMPARE(folder.Read("b.dun"), kCompressed);
   QVERIFY(services.message_box.shown.empty());
 }
 
