@@ -10,18 +10,6 @@ namespace {
 
 static_assert(kKernelControlCap == kMaxControlLength);
 
-// As in the byte-at-a-time decoder: one control byte accounts for at most
-// 142 content bytes, so a header claiming more than its control stream can
-// describe is refused before anything is allocated.
-constexpr int64_t kMaxContentPerControlByte = (30 + 254) / 2;
-
-void RequireDescribableSize(const Header& header, size_t control_length) {
-  if (header.content_size - 1 >
-      kMaxContentPerControlByte * static_cast<int64_t>(control_length)) {
-    throw MalformedFile("content size exceeds what the control stream can describe");
-  }
-}
-
 struct Kernels {
   EncodeKernel encode;
   DecodeKernel decode;
@@ -36,6 +24,19 @@ Kernels KernelsFor(CodecPath path) {
 #endif
   (void)path;
   return {EncodePortable, DecodePortable};
+}
+
+// Decodes into out, which holds header.content_size + 1 bytes.
+void DecodeParsed(const Header& header,
+                  std::span<const uint8_t> header_and_control,
+                  std::span<const uint8_t> literals, uint8_t* out,
+                  CodecPath path) {
+  const std::span<const uint8_t> control = header_and_control.subspan(kHeaderSize);
+  if (const char* fault = KernelsFor(path).decode(
+          control.data(), control.size(), literals.data(), literals.size(),
+          header.content_size, out)) {
+    throw MalformedFile(fault);
+  }
 }
 
 }  // namespace
@@ -61,27 +62,20 @@ int32_t DecodeStreamsInto(std::span<const uint8_t> header_and_control,
                           std::span<const uint8_t> literals,
                           std::span<uint8_t> out, CodecPath path) {
   const Header header = ParseHeader(header_and_control);
-  RequireDescribableSize(header, header_and_control.size() - kHeaderSize);
   if (out.size() < static_cast<size_t>(header.content_size) + 1) {
     throw CodecError("decode buffer too small");
   }
-  const std::span<const uint8_t> control = header_and_control.subspan(kHeaderSize);
-  if (const char* fault = KernelsFor(path).decode(
-          control.data(), control.size(), literals.data(), literals.size(),
-          header.content_size, out.data())) {
-    throw MalformedFile(fault);
-  }
+  DecodeParsed(header, header_and_control, literals, out.data(), path);
   return header.content_size;
 }
 
 DecodedFile DecodeStreams(std::span<const uint8_t> header_and_control,
                           std::span<const uint8_t> literals, CodecPath path) {
   const Header header = ParseHeader(header_and_control);
-  RequireDescribableSize(header, header_and_control.size() - kHeaderSize);
   DecodedFile result;
   result.ext = header.ext;
   result.content.resize(static_cast<size_t>(header.content_size) + 1);
-  DecodeStreamsInto(header_and_control, literals, result.content, path);
+  DecodeParsed(header, header_and_control, literals, result.content.data(), path);
   result.content.resize(header.content_size);
   return result;
 }

@@ -13,7 +13,9 @@ struct Header {
 };
 
 // Parses the header of header_and_control, which must be the header and
-// the whole control stream: exactly LiteralOffset bytes, 8 or more.
+// the whole control stream: exactly LiteralOffset bytes, 8 or more. Refuses
+// a ContentSize beyond what the control stream can describe, so decoders
+// can size their output from it.
 Header ParseHeader(std::span<const uint8_t> header_and_control);
 
 struct FileParts {

@@ -5,16 +5,6 @@
 #include "codec/rle_reference.h"
 
 namespace dunra::reference {
-namespace {
-
-// The most content one control byte can account for: a long-run byte and
-// its run-length byte give 30 literals and 254 repeats, 142 per byte; a
-// short-run byte gives at most 37 and a literals-only byte 31. A header
-// that claims more than its control stream can describe is refused before
-// the output is allocated, so a tiny file cannot make us allocate 16 MiB.
-constexpr int64_t kMaxContentPerControlByte = (30 + 254) / 2;
-
-}  // namespace
 
 // Every read and store is checked. Beyond the bounds, structure that no
 // encoder output has is rejected as well: a control stream that runs out
@@ -28,9 +18,6 @@ DecodedFile DecodeStreams(std::span<const uint8_t> header_and_control,
   const std::span<const uint8_t> control = header_and_control.subspan(kHeaderSize);
   const int32_t n = header.content_size;
   const int32_t body = n - 1;  // bytes the loop produces
-  if (body > kMaxContentPerControlByte * static_cast<int64_t>(control.size())) {
-    throw MalformedFile("content size exceeds what the control stream can describe");
-  }
 
   DecodedFile result;
   result.ext = header.ext;
