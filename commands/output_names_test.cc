@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "commands/command_error.h"
+#include "commands/commands_test_util.h"
 
 namespace dunra {
 namespace {
 
+using testing_util::FailureOf;
+
 ContentExt Ext(const std::string& three) {
   return {static_cast<uint8_t>(three[0]), static_cast<uint8_t>(three[1]),
           static_cast<uint8_t>(three[2])};
-}
-
-template <typename Call>
-std::optional<Failure> FailureOf(Call call) {
-  try {
-    call();
-  } catch (const CommandError& e) {
-    return e.failure();
-  }
-  return std::nullopt;
 }
 
 TEST(OutputNames, CompressedNameAndStoredExtension) {
