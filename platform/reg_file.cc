@@ -267,11 +267,6 @@ RegFile::KeyId RegFile::IdOf(std::string_view path) {
   }
 }
 
-RegFile::Key* RegFile::Find(std::string_view path) {
-  auto it = keys_.find(IdOf(path));
-  return it == keys_.end() ? nullptr : &it->second;
-}
-
 const RegFile::Key* RegFile::Find(std::string_view path) const {
   auto it = keys_.find(IdOf(path));
   return it == keys_.end() ? nullptr : &it->second;

@@ -44,7 +44,8 @@ class RegFile {
   bool HasKey(std::string_view path) const;
   // Creates the key and the keys on its path below the hive.
   void CreateKey(std::string_view path);
-  // Sets a string value of an existing key ("" names the default value).
+  // Sets a string value ("" names the default value), creating the key as
+  // CreateKey does.
   void SetString(std::string_view key, std::string_view name,
                  std::string_view data);
 
@@ -69,7 +70,6 @@ class RegFile {
   using KeyId = std::vector<std::string>;
 
   static KeyId IdOf(std::string_view path);
-  Key* Find(std::string_view path);
   const Key* Find(std::string_view path) const;
   Key& Ensure(std::string_view path);
   void SetRaw(Key& key, std::string_view name, std::string raw_data);
