@@ -114,11 +114,9 @@ class DunRunner {
     std::vector<uint8_t> content;
     ContentExt ext{};
     if (IsStdin(file)) {
-      content = ReadStdin(kMaxContentSize, Failure::kTooLarge,
-                          "too large for the format");
+      content = ReadStdin(kContentLimit);
     } else {
-      content = ReadSource(env_.fs, file, kMaxContentSize, Failure::kTooLarge,
-                           "too large for the format");
+      content = ReadSource(env_.fs, file, kContentLimit);
       if (!ExtractFileExt(file).empty()) ext = StoredExtension(file);
     }
     const CompressedFile compressed = EncodeChecked(content, ext);
@@ -146,21 +144,18 @@ class DunRunner {
 
   DecodedFile ReadAndDecode(const std::string& file, int64_t* compressed_size) {
     if (!IsStdin(file)) return ReadCompressedFile(env_.fs, file, compressed_size);
-    const std::vector<uint8_t> data =
-        ReadStdin(kMaxCompressedSize, Failure::kNotCompressed,
-                  "not a compressed file (longer than any can be)");
+    const std::vector<uint8_t> data = ReadStdin(kCompressedFileLimit);
     if (compressed_size != nullptr) {
       *compressed_size = static_cast<int64_t>(data.size());
     }
     return DecodeChecked(data);
   }
 
-  std::vector<uint8_t> ReadStdin(int64_t max_size, Failure too_large,
-                                 const std::string& too_large_reason) {
+  std::vector<uint8_t> ReadStdin(const SourceLimit& limit) {
     try {
-      return ReadDescriptor(env_.stdin_fd, kStdinName, max_size);
+      return ReadDescriptor(env_.stdin_fd, kStdinName, limit.max_size);
     } catch (const FileError& e) {
-      if (e.error_number() == EFBIG) throw CommandError(too_large, too_large_reason);
+      if (e.error_number() == EFBIG) throw CommandError(limit.failure, limit.reason);
       throw CommandError(Failure::kCannotRead,
                          std::string("cannot read standard input: ") + e.what());
     }

@@ -10,7 +10,7 @@ namespace dunra {
 
 CompressedFile EncodeChecked(std::span<const uint8_t> content,
                              const ContentExt& ext) {
-  const std::string too_large = "too large for the format";
+  const std::string too_large = kContentLimit.reason;
   if (content.size() > static_cast<size_t>(kMaxContentSize)) {
     throw CommandError(Failure::kTooLarge, too_large);
   }
@@ -51,8 +51,7 @@ void CheckDecodesTo(const CompressedFile& file,
 
 CommandResult CompressFile(FileSystem& fs, const std::string& path,
                            const CompressOptions& options) {
-  const std::vector<uint8_t> content = ReadSource(
-      fs, path, kMaxContentSize, Failure::kTooLarge, "too large for the format");
+  const std::vector<uint8_t> content = ReadSource(fs, path, kContentLimit);
   const ContentExt ext = options.stored_extension ? *options.stored_extension
                                                   : StoredExtension(path);
   const std::string output =

@@ -11,10 +11,15 @@
 
 #include "codec/rle_format.h"
 #include "commands/command_result.h"
+#include "commands/file_steps.h"
 #include "platform/file_system.h"
 #include "platform/safe_write.h"
 
 namespace dunra {
+
+// The longest content the format holds, from a file or a stream.
+inline constexpr SourceLimit kContentLimit = {
+    kMaxContentSize, Failure::kTooLarge, "too large for the format"};
 
 // A compressed file in the two pieces it is written in.
 struct CompressedFile {

@@ -17,9 +17,7 @@ DecodedFile DecodeChecked(std::span<const uint8_t> file) {
 
 DecodedFile ReadCompressedFile(FileSystem& fs, const std::string& path,
                                int64_t* compressed_size) {
-  const std::vector<uint8_t> file =
-      ReadSource(fs, path, kMaxCompressedSize, Failure::kNotCompressed,
-                 "not a compressed file (longer than any can be)");
+  const std::vector<uint8_t> file = ReadSource(fs, path, kCompressedFileLimit);
   if (compressed_size != nullptr) {
     *compressed_size = static_cast<int64_t>(file.size());
   }

@@ -9,6 +9,7 @@
 
 #include "codec/rle_format.h"
 #include "commands/command_result.h"
+#include "commands/file_steps.h"
 #include "platform/file_system.h"
 #include "platform/safe_write.h"
 
@@ -18,6 +19,11 @@ namespace dunra {
 // followed by a literal for every content byte.
 inline constexpr int64_t kMaxCompressedSize =
     int64_t{kMaxLiteralOffset} + kMaxContentSize;
+
+// A longer file or stream is refused from its length.
+inline constexpr SourceLimit kCompressedFileLimit = {
+    kMaxCompressedSize, Failure::kNotCompressed,
+    "not a compressed file (longer than any can be)"};
 
 // Decodes a whole compressed file. Throws CommandError(kNotCompressed).
 DecodedFile DecodeChecked(std::span<const uint8_t> file);

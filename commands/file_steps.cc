@@ -6,12 +6,11 @@
 namespace dunra {
 
 std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
-                                int64_t max_size, Failure too_large,
-                                const std::string& too_large_reason) {
+                                const SourceLimit& limit) {
   try {
-    return fs.ReadFile(path, max_size);
+    return fs.ReadFile(path, limit.max_size);
   } catch (const FileError& e) {
-    if (e.error_number() == EFBIG) throw CommandError(too_large, too_large_reason);
+    if (e.error_number() == EFBIG) throw CommandError(limit.failure, limit.reason);
     throw CommandError(Failure::kCannotRead, e.what());
   }
 }

@@ -15,12 +15,18 @@
 
 namespace dunra {
 
-// Reads path whole. A file longer than max_size is refused from its
-// length with too_large (failure and reason); other failures are
+// How long a command's source may be, and how a longer one is refused.
+struct SourceLimit {
+  int64_t max_size;
+  Failure failure;
+  const char* reason;
+};
+
+// Reads path whole. A file longer than limit.max_size is refused from its
+// length with the limit's failure and reason; other failures are
 // kCannotRead with the system's reason.
 std::vector<uint8_t> ReadSource(FileSystem& fs, const std::string& path,
-                                int64_t max_size, Failure too_large,
-                                const std::string& too_large_reason);
+                                const SourceLimit& limit);
 
 // The permission bits of a source just read, for its output; all of
 // them when they cannot be learnt.
