@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "app/registration.h"
@@ -27,13 +26,6 @@ std::string ShellQuoted(const std::string& text) {
 
 bool ToolInstalled(const char* tool) {
   return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 class RegistrationDesktopTest : public ::testing::Test {
@@ -103,7 +95,7 @@ TEST_F(RegistrationDesktopTest, ADunFileIsOurTypeAndOpensWithTheRegisteredProgra
   for (int i = 0; i < 100 && ::access(noted.c_str(), F_OK) != 0; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  EXPECT_EQ(ReadAll(noted), file + "\n");
+  EXPECT_EQ(ReadWholeFile(noted), file + "\n");
 }
 
 }  // namespace

@@ -8,8 +8,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/dun_icon.h"
 #include "app/dunra1.h"
@@ -26,15 +24,6 @@ namespace dunra {
 namespace {
 
 const char kProgram[] = "/opt/dunra tools/dunra";
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The registration as main() builds it, over the test's own XDG folders.
 struct ProgramRegistration {
@@ -72,7 +61,7 @@ void RegistrationStartupTest::AnUnwritableStoreEndsStartUpWithTheMessageAndNoWin
   // A file where the store's folder belongs: no user, root included, can
   // write the store.
   MakeFolders(XdgDataHome());
-  WriteFile(XdgDataHome() + "/dunra", "in the way");
+  WriteWholeFile(XdgDataHome() + "/dunra", "in the way");
   TempFolder folder;
   folder.Write("x.txt", "ABBBBC");
   FakeServices services;
@@ -85,13 +74,13 @@ void RegistrationStartupTest::AnUnwritableStoreEndsStartUpWithTheMessageAndNoWin
 
 void RegistrationStartupTest::AFailedDesktopFileKeepsTheRegistryValuesAndEndsStartUp() {
   MakeFolders(XdgDataHome());
-  WriteFile(XdgDataHome() + "/applications", "in the way");
+  WriteWholeFile(XdgDataHome() + "/applications", "in the way");
   FakeServices services;
   ProgramRegistration registration(services.file_system);
   services.register_file_type = registration.Step();
   QCOMPARE(RunDunra(services.Get(), {}), 0);
   ExpectStartUpEndedWithTheRegistrationMessage(services);
-  const RegFile written = RegFile::Parse(ReadFile(DefaultRegistryFilePath()));
+  const RegFile written = RegFile::Parse(ReadWholeFile(DefaultRegistryFilePath()));
   QCOMPARE(written.GetString("HKEY_CLASSES_ROOT\\DUN_auto_file\\DefaultIcon", ""),
            std::optional<std::string>("/opt/dunra tools/dun.ico,0"));
 }

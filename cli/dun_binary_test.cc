@@ -129,7 +129,7 @@ TEST(DunBinary, InvocationTable) {
     fs::create_directory(folder);
     Tree expected = kFixture;
     for (const auto& [name, content] : c.before) expected[name] = content;
-    for (const auto& [name, content] : expected) WriteFile(folder / name, content);
+    for (const auto& [name, content] : expected) WriteWholeFile(folder / name, content);
     for (const auto& [name, content] : c.changes) expected[name] = content;
 
     const ProcessResult result = RunDunProcess(folder, scratch, c.args, c.in);
@@ -176,7 +176,7 @@ TEST(DunBinary, RoundTripsAMixedFolderByteForByte) {
     const std::string ext = exts[i % exts.size()];
     originals[stem + ext] = MixedContent(static_cast<int>(i));
     restored[stem + ext.substr(0, 4)] = originals[stem + ext];
-    WriteFile(sources / (stem + ext), originals[stem + ext]);
+    WriteWholeFile(sources / (stem + ext), originals[stem + ext]);
     args.push_back(stem + ext);
   }
   ProcessResult result = RunDunProcess(sources, scratch, args);
@@ -221,7 +221,7 @@ TEST(DunBinary, RefusesSourcesBeyondTheFormat) {
   const TempFolder temp;
   const fs::path folder = fs::path(temp.path()) / "work";
   fs::create_directory(folder);
-  WriteFile(folder / "big.bin", "");
+  WriteWholeFile(folder / "big.bin", "");
   fs::resize_file(folder / "big.bin", 16'777'216);
   const ProcessResult result = RunDunProcess(folder, temp.path(), {"big.bin"});
   EXPECT_EQ(result.exit_status, 1);

@@ -4,35 +4,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "platform/temp_folder.h"
 
 namespace dunra::cli::testing {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-}  // namespace
-
-void WriteFile(const fs::path& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-}
 
 std::map<std::string, std::string> ReadTree(const fs::path& folder) {
   std::map<std::string, std::string> tree;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     if (entry.is_regular_file()) {
-      tree[fs::relative(entry.path(), folder).string()] = ReadAll(entry.path());
+      tree[fs::relative(entry.path(), folder).string()] = ReadWholeFile(entry.path());
     }
   }
   return tree;
@@ -44,7 +27,7 @@ ProcessResult RunDunProcess(const fs::path& folder, const fs::path& scratch,
   const fs::path in_path = scratch / "stdin";
   const fs::path out_path = scratch / "stdout";
   const fs::path err_path = scratch / "stderr";
-  WriteFile(in_path, input);
+  WriteWholeFile(in_path, input);
   const fs::path home = scratch / "home";
   fs::create_directories(home);
 
@@ -81,8 +64,8 @@ ProcessResult RunDunProcess(const fs::path& folder, const fs::path& scratch,
   if (waitpid(pid, &status, 0) != pid) throw std::runtime_error("waitpid failed");
   ProcessResult result;
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadAll(out_path);
-  result.err = ReadAll(err_path);
+  result.out = ReadWholeFile(out_path);
+  result.err = ReadWholeFile(err_path);
   return result;
 }
 

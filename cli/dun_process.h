@@ -27,8 +27,6 @@ ProcessResult RunDunProcess(const std::filesystem::path& folder,
 // Every regular file below folder, by relative path, with its content.
 std::map<std::string, std::string> ReadTree(const std::filesystem::path& folder);
 
-void WriteFile(const std::filesystem::path& path, const std::string& content);
-
 }  // namespace dunra::cli::testing
 
 #endif  // DUNRA_CLI_DUN_PROCESS_H_

@@ -32,6 +32,13 @@ class TempFolder {
   std::string path_;
 };
 
+
+// Whole files by full path, for tests that also work outside a TempFolder.
+// Throws when the file cannot be written.
+void WriteWholeFile(const std::string& path, const std::string& content);
+// The file's content; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 }  // namespace dunra
 
 #endif  // DUNRA_PLATFORM_TEMP_FOLDER_H_

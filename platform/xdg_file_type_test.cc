@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <map>
 
 #include "platform/fake_file_system.h"
@@ -15,10 +14,6 @@ namespace {
 
 std::string Text(const std::vector<uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 // Plays the refreshers: records each run and, when it succeeds, writes the
 // database file the real one would.
 class FakeToolRunner : public ToolRunner {
@@ -27,7 +22,7 @@ class FakeToolRunner : public ToolRunner {
     runs.push_back(argv);
     if (result != ToolResult::kSucceeded) return result;
     const char* cache = argv[0] == "update-mime-database" ? "/mime.cache" : "/mimeinfo.cache";
-    WriteFile(argv[1] + cache, "database");
+    WriteWholeFile(argv[1] + cache, "database");
     return result;
   }
   std::vector<std::vector<std::string>> runs;
@@ -133,7 +128,7 @@ TEST_F(XdgFileTypeTest, AFileThatCannotBeWrittenIsAnError) {
   fs_.FailAt(FaultStep::kRename, 1, EIO);  // the package, after the icon
   EXPECT_THROW(Register(), FileError);
   EXPECT_TRUE(tools_.runs.empty());
-  WriteFile(dir_ / "blocked", "a file where a folder belongs");
+  WriteWholeFile(dir_ / "blocked", "a file where a folder belongs");
   EXPECT_THROW(RegisterXdgFileType(fs_, tools_, dir_ / "blocked", type_), FileError);
 }
 
