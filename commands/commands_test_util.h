@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "codec/rle_format.h"
 #include "commands/command_error.h"
 
 namespace dunra::testing_util {
@@ -30,6 +31,13 @@ inline std::vector<uint8_t> Hex(const std::string& hex) {
     i += 2;
   }
   return out;
+}
+
+// "txt" -> the stored extension bytes 't', 'x', 't'; three bytes, zeros
+// included ("c\0\0"s).
+inline ContentExt Ext(const std::string& three) {
+  return {static_cast<uint8_t>(three[0]), static_cast<uint8_t>(three[1]),
+          static_cast<uint8_t>(three[2])};
 }
 
 // n bytes in which no two neighbours are equal: the most control bytes

@@ -25,11 +25,6 @@ using std::string_literals::operator""s;
 const std::vector<uint8_t> kNotes =
     Hex("2C 01 00 0D 00 74 78 74 01 FF 01 2C 1F 41 41 41");
 
-ContentExt Ext(const std::string& three) {
-  return {static_cast<uint8_t>(three[0]), static_cast<uint8_t>(three[1]),
-          static_cast<uint8_t>(three[2])};
-}
-
 std::vector<uint8_t> Compressed(const std::string& content,
                                 const std::string& ext) {
   return EncodeFile(Bytes(content), Ext(ext));

@@ -8,12 +8,8 @@
 namespace dunra {
 namespace {
 
+using testing_util::Ext;
 using testing_util::FailureOf;
-
-ContentExt Ext(const std::string& three) {
-  return {static_cast<uint8_t>(three[0]), static_cast<uint8_t>(three[1]),
-          static_cast<uint8_t>(three[2])};
-}
 
 TEST(OutputNames, CompressedNameAndStoredExtension) {
   using std::string_literals::operator""s;
