@@ -14,67 +14,23 @@
 #include <vector>
 
 #include "codec/rle_fast.h"
-#include "codec/rle_header.h"
-#include "codec/rle_reference.h"
+#include "codec/rle_test_util.h"
 
 namespace dunra {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 using fast::CodecPath;
-
-std::vector<CodecPath> SupportedPaths() {
-  std::vector<CodecPath> paths;
-  for (CodecPath p : fast::kAllCodecPaths) {
-    if (fast::IsSupported(p)) paths.push_back(p);
-  }
-  return paths;
-}
-
-// The encoder's output, or nullopt when it refused the content. Buffers
-// have exactly the promised sizes, so the sanitizer build sees any write
-// past them.
-std::optional<Bytes> Encode(const Bytes& content, std::optional<CodecPath> path) {
-  const auto n = static_cast<int32_t>(content.size());
-  Bytes header(kHeaderBufferSize);
-  Bytes literals(content.size() + 1);
-  EncodedLengths lengths;
-  try {
-    lengths = path ? fast::EncodeRunLength(content.data(), n, header.data(),
-                                           literals.data(), *path)
-                   : reference::EncodeRunLength(content.data(), n, header.data(),
-                                                literals.data());
-  } catch (const ContentTooLarge&) {
-    return std::nullopt;
-  }
-  WriteHeader(header.data(), n, lengths, {'b', 'i', 'n'});
-  header.resize(kHeaderSize + lengths.control_length);
-  header.insert(header.end(), literals.begin(),
-                literals.begin() + lengths.literal_count);
-  return header;
-}
-
-// The decoded content followed by the three extension bytes, or nullopt
-// when the decoder refused the file.
-std::optional<Bytes> Decode(const Bytes& file, std::optional<CodecPath> path) {
-  try {
-    const FileParts parts = SplitFile(file);
-    const DecodedFile d =
-        path ? fast::DecodeStreams(parts.header_and_control, parts.literals, *path)
-             : reference::DecodeStreams(parts.header_and_control, parts.literals);
-    Bytes out = d.content;
-    out.insert(out.end(), d.ext.begin(), d.ext.end());
-    return out;
-  } catch (const MalformedFile&) {
-    return std::nullopt;
-  }
-}
+using testing::Bytes;
+using testing::Concat;
+using testing::DecodeOn;
+using testing::EncodeOn;
+using testing::SupportedPaths;
 
 // Returns the reference encoding after checking every fast path against it.
 std::optional<Bytes> ExpectSameEncoding(const Bytes& content) {
-  const std::optional<Bytes> expected = Encode(content, std::nullopt);
+  const std::optional<Bytes> expected = EncodeOn(content, std::nullopt);
   for (CodecPath path : SupportedPaths()) {
-    const std::optional<Bytes> actual = Encode(content, path);
+    const std::optional<Bytes> actual = EncodeOn(content, path);
     EXPECT_EQ(actual.has_value(), expected.has_value())
         << fast::CodecPathName(path) << ", " << content.size() << " bytes";
     if (actual && expected && *actual != *expected) {
@@ -90,9 +46,9 @@ std::optional<Bytes> ExpectSameEncoding(const Bytes& content) {
 }
 
 void ExpectSameDecoding(const Bytes& file) {
-  const std::optional<Bytes> expected = Decode(file, std::nullopt);
+  const std::optional<Bytes> expected = DecodeOn(file, std::nullopt);
   for (CodecPath path : SupportedPaths()) {
-    const std::optional<Bytes> actual = Decode(file, path);
+    const std::optional<Bytes> actual = DecodeOn(file, path);
     EXPECT_EQ(actual.has_value(), expected.has_value())
         << fast::CodecPathName(path) << ", file of " << file.size() << " bytes";
     if (actual && expected) {
@@ -115,12 +71,6 @@ Bytes Filler(size_t count, int phase = 0) {
   return out;
 }
 
-Bytes Join(std::initializer_list<Bytes> parts) {
-  Bytes out;
-  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
-  return out;
-}
-
 // Run lengths around every cut the encoders make: short and long runs,
 // vector widths, and the 255 limit.
 constexpr int kRunLengths[] = {1,  2,  3,  4,  5,  6,  7,  8,   9,   30,  31,
@@ -137,7 +87,7 @@ TEST(FastCodec, MatchesReferenceForOneRunAtEveryOffset) {
         SCOPED_TRACE("prefix " + std::to_string(prefix) + " run " +
                      std::to_string(run) + " suffix " + std::to_string(suffix));
         ExpectSameBothWays(
-            Join({Filler(prefix), Bytes(run, 0xFF), Filler(suffix, 7)}));
+            Concat({Filler(prefix), Bytes(run, 0xFF), Filler(suffix, 7)}));
       }
     }
   }
@@ -152,9 +102,9 @@ TEST(FastCodec, MatchesReferenceForRunsSharingAWindow) {
         for (int prefix : {0, 29, 30, 60, 61}) {
           for (int third_gap : {-1, 0, 30}) {
             const Bytes third = third_gap < 0 ? Bytes{}
-                                              : Join({Filler(third_gap, 5), Bytes(3, 0xFD)});
-            ExpectSameBothWays(Join({Filler(prefix), Bytes(first, 0xFF), Filler(gap, 3),
-                                     Bytes(second, 0xFE), third, Filler(200, 9)}));
+                                              : Concat({Filler(third_gap, 5), Bytes(3, 0xFD)});
+            ExpectSameBothWays(Concat({Filler(prefix), Bytes(first, 0xFF), Filler(gap, 3),
+                                       Bytes(second, 0xFE), third, Filler(200, 9)}));
           }
         }
       }
@@ -200,7 +150,7 @@ TEST(FastCodec, RefusesExactlyWhereTheReferenceDoes) {
   auto runs = [](int count, int length, Bytes tail) {
     Bytes out;
     for (int i = 0; i < count; ++i) out.insert(out.end(), length, static_cast<uint8_t>(i % 2));
-    return Join({out, tail});
+    return Concat({out, tail});
   };
   auto three_runs = [&](size_t size) {
     Bytes out = runs(size / 3 + 1, 3, {});
@@ -240,9 +190,9 @@ TEST(FastCodec, DecodersAgreeOnDamagedFiles) {
   std::mt19937 rng(7);
   std::vector<Bytes> files;
   for (size_t size : {0, 1, 2, 40, 400, 3'000, 50'000}) {
-    files.push_back(*Encode(RandomMix(rng, size), std::nullopt));
+    files.push_back(*EncodeOn(RandomMix(rng, size), std::nullopt));
   }
-  files.push_back(*Encode(Filler(20'000), std::nullopt));
+  files.push_back(*EncodeOn(Filler(20'000), std::nullopt));
   for (const Bytes& original : files) {
     ExpectSameDecoding(original);
     const size_t literal_offset = original[3] | original[4] << 8;

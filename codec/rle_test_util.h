@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "codec/rle_fast.h"
 #include "codec/rle_format.h"
 #include "codec/rle_header.h"
 #include "codec/rle_reference.h"
@@ -84,8 +86,9 @@ inline DecodedFile Decode(const CodecUnderTest& codec, std::span<const uint8_t> 
 // Encodes through the raw interface into buffers of exactly the sizes the
 // encoder is promised (so the sanitizer build sees any write past them) and
 // joins header, control stream and literal stream into a whole file.
-inline Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext,
-                                    Encoder encode = &EncodeRunLength) {
+template <typename EncodeFunction = Encoder>
+Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext,
+                             EncodeFunction encode = &EncodeRunLength) {
   const auto n = static_cast<int32_t>(content.size());
   Bytes header(kHeaderBufferSize);
   Bytes literals(content.size() + 1);
@@ -94,6 +97,50 @@ inline Bytes EncodeIntoExactBuffers(const Bytes& content, const ContentExt& ext,
   header.resize(kHeaderSize + lengths.control_length);
   literals.resize(lengths.literal_count);
   return Concat({header, literals});
+}
+
+// The fast codec's paths this processor runs.
+inline std::vector<fast::CodecPath> SupportedPaths() {
+  std::vector<fast::CodecPath> paths;
+  for (fast::CodecPath p : fast::kAllCodecPaths) {
+    if (fast::IsSupported(p)) paths.push_back(p);
+  }
+  return paths;
+}
+
+// The fast codec on one path, or the readable one when there is none.
+using PathOrReference = std::optional<fast::CodecPath>;
+
+// The whole file, extension "bin", that the encoder writes through
+// EncodeIntoExactBuffers; nullopt when it refuses the content.
+inline std::optional<Bytes> EncodeOn(const Bytes& content, PathOrReference path) {
+  const ContentExt bin = {'b', 'i', 'n'};
+  try {
+    if (!path) return EncodeIntoExactBuffers(content, bin, &reference::EncodeRunLength);
+    return EncodeIntoExactBuffers(
+        content, bin,
+        [&](const uint8_t* c, int32_t n, uint8_t* header_buffer, uint8_t* literal_buffer) {
+          return fast::EncodeRunLength(c, n, header_buffer, literal_buffer, *path);
+        });
+  } catch (const ContentTooLarge&) {
+    return std::nullopt;
+  }
+}
+
+// The decoded content followed by the three extension bytes; nullopt when
+// the decoder refuses the file.
+inline std::optional<Bytes> DecodeOn(const Bytes& file, PathOrReference path) {
+  try {
+    const FileParts parts = SplitFile(file);
+    const DecodedFile d =
+        path ? fast::DecodeStreams(parts.header_and_control, parts.literals, *path)
+             : reference::DecodeStreams(parts.header_and_control, parts.literals);
+    Bytes out = d.content;
+    out.insert(out.end(), d.ext.begin(), d.ext.end());
+    return out;
+  } catch (const MalformedFile&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace dunra::testing
