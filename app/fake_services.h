@@ -14,7 +14,7 @@
 #include "app/system_beep.h"
 #include "platform/animation_state.h"
 #include "platform/directory_lookup.h"
-#include "platform/message_box.h"
+#include "platform/fake_message_box.h"
 #include "platform/posix_file_system.h"
 
 namespace dunra {
@@ -25,22 +25,6 @@ inline bool AnyWindowVisible() {
   }
   return false;
 }
-
-class FakeMessageBox : public MessageBoxService {
- public:
-  struct Box {
-    std::string text;
-    std::string caption;
-    unsigned flags;
-    bool window_visible;  // whether a window of the program was showing
-  };
-  int MessageBox(const std::string& text, const std::string& caption,
-                 unsigned flags) override {
-    shown.push_back({text, caption, flags, AnyWindowVisible()});
-    return 1;
-  }
-  std::vector<Box> shown;
-};
 
 class FakeOpenDialog : public OpenFileDialog {
  public:
@@ -67,6 +51,7 @@ class FakeBeep : public SystemBeep {
 
 // The services of one test over the real file system.
 struct FakeServices {
+  FakeServices() { message_box.is_window_visible = AnyWindowVisible; }
   FormServices Get() {
     return FormServices{file_system, message_box, open_dialog, beep,
                         directory_lookup, animation, register_file_type};

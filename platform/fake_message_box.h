@@ -2,6 +2,7 @@
 #ifndef DUNRA_PLATFORM_FAKE_MESSAGE_BOX_H_
 #define DUNRA_PLATFORM_FAKE_MESSAGE_BOX_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,20 +12,24 @@ namespace dunra {
 
 class FakeMessageBox : public MessageBoxService {
  public:
-  struct Shown {
+  struct Box {
     std::string text;
     std::string caption;
     unsigned flags = 0;
+    bool window_visible = false;  // what is_window_visible said at the box
   };
 
   int MessageBox(const std::string& text, const std::string& caption,
                  unsigned flags) override {
-    shown.push_back({text, caption, flags});
+    shown.push_back(
+        {text, caption, flags, is_window_visible ? is_window_visible() : false});
     return answer;
   }
 
-  std::vector<Shown> shown;
+  std::vector<Box> shown;
   int answer = 1;  // IDOK
+  // Whether a window of the program is showing; set by tests that have one.
+  std::function<bool()> is_window_visible;
 };
 
 }  // namespace dunra
