@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "codec/rle_format.h"
+#include "codec/rle_test_util.h"
 #include "commands/command_error.h"
 
 namespace dunra::testing_util {
@@ -20,18 +21,7 @@ inline std::vector<uint8_t> Bytes(const std::string& s) {
 }
 
 // "06 00 0A" -> {0x06, 0x00, 0x0A}
-inline std::vector<uint8_t> Hex(const std::string& hex) {
-  std::vector<uint8_t> out;
-  for (size_t i = 0; i < hex.size();) {
-    if (hex[i] == ' ') {
-      ++i;
-      continue;
-    }
-    out.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    i += 2;
-  }
-  return out;
-}
+using dunra::testing::Hex;
 
 // "txt" -> the stored extension bytes 't', 'x', 't'; three bytes, zeros
 // included ("c\0\0"s).
