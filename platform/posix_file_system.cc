@@ -19,6 +19,11 @@ namespace {
   throw FileError(path, error_number);
 }
 
+// A file or stream longer than the caller takes.
+[[noreturn]] void ThrowTooLarge(const std::string& name, int64_t max_size) {
+  throw FileError(name, EFBIG, "larger than " + std::to_string(max_size) + " bytes");
+}
+
 // Closes a descriptor on every path out of a scope.
 class ScopedFd {
  public:
@@ -133,10 +138,7 @@ std::vector<uint8_t> PosixFileSystem::ReadFile(const std::string& path,
   if (!S_ISREG(st.st_mode)) {
     throw FileError(path, EINVAL, "not a regular file");
   }
-  if (st.st_size > max_size) {
-    throw FileError(path, EFBIG,
-                    "larger than " + std::to_string(max_size) + " bytes");
-  }
+  if (st.st_size > max_size) ThrowTooLarge(path, max_size);
   std::vector<uint8_t> content(static_cast<size_t>(st.st_size));
   const size_t got = ReadFully(fd.get(), path, content.data(), content.size());
   // A file that shrank or grew while being read (or a system file whose
@@ -212,10 +214,7 @@ std::vector<uint8_t> ReadDescriptor(int fd, const std::string& name,
       // Room for one byte past the limit, to tell "at the limit" from
       // "beyond it".
       const size_t limit = static_cast<size_t>(max_size) + 1;
-      if (size >= limit) {
-        throw FileError(name, EFBIG,
-                        "larger than " + std::to_string(max_size) + " bytes");
-      }
+      if (size >= limit) ThrowTooLarge(name, max_size);
       content.resize(std::min(limit, std::max<size_t>(size * 2, 65536)));
     }
     const size_t got =
