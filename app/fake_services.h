@@ -4,6 +4,7 @@
 #define DUNRA_APP_FAKE_SERVICES_H_
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -64,6 +65,19 @@ struct FakeServices {
   AnimationState animation;
   std::function<void()> register_file_type;
 };
+
+// Start-up showed the registration error, "." appended, under "Dunra"
+// with the stop icon, before any window, and left no form behind.
+inline void ExpectStartUpEndedWithTheRegistrationMessage(
+    const FakeServices& services) {
+  QCOMPARE(services.message_box.shown.size(), size_t{1});
+  const FakeMessageBox::Box& box = services.message_box.shown[0];
+  QCOMPARE(box.text, std::string("'' の設定に失敗しました."));
+  QCOMPARE(box.caption, std::string("Dunra"));
+  QCOMPARE(box.flags, MB_OK | MB_ICONSTOP);
+  QVERIFY(!box.window_visible);
+  QCOMPARE(Form1, nullptr);
+}
 
 }  // namespace dunra
 

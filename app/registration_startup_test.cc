@@ -37,16 +37,6 @@ struct ProgramRegistration {
   RegistrationTargets targets;
 };
 
-void ExpectStartUpEndedWithTheRegistrationMessage(const FakeServices& services) {
-  QCOMPARE(services.message_box.shown.size(), size_t{1});
-  const FakeMessageBox::Box& box = services.message_box.shown[0];
-  QCOMPARE(box.text, std::string("'' の設定に失敗しました."));
-  QCOMPARE(box.caption, std::string("Dunra"));
-  QCOMPARE(box.flags, MB_OK | MB_ICONSTOP);
-  QVERIFY(!box.window_visible);
-  QCOMPARE(Form1, nullptr);
-}
-
 class RegistrationStartupTest : public QObject {
   Q_OBJECT
 

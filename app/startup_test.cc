@@ -48,13 +48,7 @@ void StartupTest::EscapingExceptionIsShownAndTheWindowNeverAppears() {
     throw std::runtime_error("'' の設定に失敗しました");
   };
   QCOMPARE(RunDunra(services.Get(), {folder / "x.txt"}), 0);
-  QCOMPARE(services.message_box.shown.size(), size_t{1});
-  const FakeMessageBox::Box& box = services.message_box.shown[0];
-  QCOMPARE(box.text, std::string("'' の設定に失敗しました."));
-  QCOMPARE(box.caption, std::string("Dunra"));
-  QCOMPARE(box.flags, MB_OK | MB_ICONSTOP);
-  QVERIFY(!box.window_visible);
-  QCOMPARE(Form1, nullptr);
+  ExpectStartUpEndedWithTheRegistrationMessage(services);
   QCOMPARE(folder.Names(), std::vector<std::string>{"x.txt"});  // no dispatch
 }
 
